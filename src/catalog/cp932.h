@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+// Code page 932 (Shift-JIS with Microsoft's extensions), the encoding of the category files.
+namespace Cp932 {
+
+// Bytes that are not valid code page 932 become U+FFFD; decoding never fails.
+QString decode(QByteArrayView bytes);
+
+// Nothing when some character has no code of its own in code page 932, including the few characters that
+// Microsoft's table maps one way only (they would read back as a different character).
+std::optional<QByteArray> encode(QStringView text);
+
+} // namespace Cp932

@@ -1,0 +1,28 @@
+#include "file_dialog.h"
+
+#include <QFileDialog>
+#include <QStringList>
+
+QString toQtNameFilters(const QString& filter) {
+    const QStringList parts = filter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        filters.append(QStringLiteral("%1 (%2)").arg(parts[i], QString(parts[i + 1]).replace(u';', u' ')));
+    return filters.join(QStringLiteral(";;"));
+}
+
+std::optional<QString> QtFileDialog::getOpenFileName(QWidget* parent, const QString& filter,
+                                                     const QString& initialFileName) {
+    const QString chosen = QFileDialog::getOpenFileName(parent, QString(), initialFileName, toQtNameFilters(filter));
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen;
+}
+
+std::optional<QString> ScriptedFileDialog::getOpenFileName(QWidget*, const QString& filter,
+                                                           const QString& initialFileName) {
+    requests.append({filter, initialFileName});
+    if (answers.isEmpty())
+        return std::nullopt;
+    return answers.takeFirst();
+}

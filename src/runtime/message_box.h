@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// A modal message with an OK button, no icon and the program's title.
+class MessageBox {
+public:
+    virtual ~MessageBox() = default;
+    virtual void MsgBox(const QString& text) = 0;
+};
+
+class QtMessageBox final : public MessageBox {
+public:
+    explicit QtMessageBox(QWidget* parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget* parent) { m_parent = parent; }
+    void MsgBox(const QString& text) override;
+
+private:
+    QWidget* m_parent;
+};
+
+// Records each message instead of showing it.
+class RecordingMessageBox final : public MessageBox {
+public:
+    void MsgBox(const QString& text) override { shown.append(text); }
+    QStringList shown;
+};
+
+inline constexpr auto ProgramTitle = "Velmora";

@@ -1,0 +1,7 @@
+#include "pending_events.h"
+
+#include <QCoreApplication>
+
+void DoEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}

@@ -1,0 +1,7 @@
+#include "program_folder.h"
+
+#include <QCoreApplication>
+
+QString ExecutableFolder::path() const {
+    return QCoreApplication::applicationDirPath();
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+// The shell's "open" verb: starts a program, or opens a folder or document with the desktop's handler.
+class ShellOpen {
+public:
+    virtual ~ShellOpen() = default;
+    // Returns false when nothing could be started.
+    virtual bool open(const QString& path, QWidget* owner) = 0;
+};
+
+// An executable file starts as a detached process of its own, with no shell in between; anything else goes
+// to the desktop's default handler.
+class DesktopShellOpen final : public ShellOpen {
+public:
+    bool open(const QString& path, QWidget* owner) override;
+};
+
+// Records what would have been opened.
+class RecordingShellOpen final : public ShellOpen {
+public:
+    bool open(const QString& path, QWidget* owner) override {
+        opened.append({path, owner});
+        return result;
+    }
+    struct Call {
+        QString path;
+        QWidget* owner;
+    };
+    QList<Call> opened;
+    bool result = true;
+};
