@@ -1,0 +1,15 @@
+#include "default_font.h"
+#include "frm_main.h"
+#include "module1.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    installDefaultFontSubstitution();
+    QApplication::setFont(DefaultFont());
+    Module1 state;
+    frmMain window(state, desktopServices());
+    window.show();
+    return QApplication::exec();
+}
