@@ -181,6 +181,13 @@ void ListGrid::keyPressEvent(QKeyEvent* event) {
     QTableView::keyPressEvent(event);
 }
 
+void ListGrid::focusInEvent(QFocusEvent* event) {
+    // Qt puts a view without a current index on its first cell when it takes the focus; the grid's current
+    // cell stays where it was.
+    QTableView::focusInEvent(event);
+    followModelCell();
+}
+
 bool ListGrid::eventFilter(QObject* watched, QEvent* event) {
     if (watched == horizontalHeader()->viewport() && event->type() == QEvent::MouseButtonRelease)
         emit MouseUp(toMouseArgs(static_cast<QMouseEvent*>(event), horizontalHeader()->viewport(), this));
