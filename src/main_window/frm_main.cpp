@@ -11,10 +11,10 @@
 #include "module1.h"
 #include "open_file_dialog.h"
 #include "picture_box.h"
-#include "pictures.h"
 #include "program_folder.h"
 #include "shape_outline.h"
 #include "twips.h"
+#include "velmora_assets.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -55,15 +55,15 @@ frmMain::frmMain(Module1& state, const Services& services, QWidget* parent)
       Browser(named(new BrowserPane(this), u"Browser"_s)), fraRegister(named(new QFrame(this), u"fraRegister"_s)),
       lblRegister(named(new QLabel(fraRegister), u"lblRegister"_s)), cboEdit(named(new QComboBox(this), u"cboEdit"_s)),
       cboType(named(new QComboBox(this), u"cboType"_s)), txtEdit(named(new QLineEdit(this), u"txtEdit"_s)),
-      picSwitch(named(new PictureBox(QPixmap(QString::fromLatin1(Pictures::SwitchImage)), this), u"picSwitch"_s)),
-      picLED(named(new PictureBox(QPixmap(QString::fromLatin1(Pictures::LedImage)), this), u"picLED"_s)),
+      picSwitch(named(new PictureBox(QPixmap(QString::fromLatin1(Assets::SwitchImage)), this), u"picSwitch"_s)),
+      picLED(named(new PictureBox(QPixmap(QString::fromLatin1(Assets::LedImage)), this), u"picLED"_s)),
       Shape1(
           named(new ShapeOutline(Twips::toPixels(15, 15, 10275, 7125), 3, QColor(255, 255, 192), this), u"Shape1"_s)),
       Timer(named(new QTimer(this), u"Timer"_s)),
       Dialog(named(new OpenFileDialog(*services.dialog, this), u"Dialog"_s)), m_state(state), m_services(services),
-      m_skin(QString::fromLatin1(Pictures::MainSkin)) {
+      m_skin(QString::fromLatin1(Assets::MainSkin)) {
     setWindowTitle(QString::fromLatin1(ProgramTitle));
-    setWindowIcon(QIcon(QString::fromLatin1(Pictures::AppIcon)));
+    setWindowIcon(QIcon(QString::fromLatin1(Assets::AppIcon)));
     setFont(DefaultFont());
     setFixedSize(Twips::toPixels(10305), Twips::toPixels(7155));
     setMouseTracking(true);

@@ -8,8 +8,8 @@
 #include "category_table.h"
 #include "list_grid.h"
 #include "module1.h"
-#include "pictures.h"
 #include "twips.h"
+#include "velmora_assets.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -54,10 +54,10 @@ QRect captionGeometry(const BarCaption& caption, const QRect& boxTwips) {
 } // namespace
 
 void frmMain::createCategoryBar() {
-    const QPixmap normal(QString::fromLatin1(Pictures::BarButtonNormal));
-    const QPixmap hover(QString::fromLatin1(Pictures::BarButtonHover));
-    const QPixmap selected(QString::fromLatin1(Pictures::BarButtonSelected));
-    const QCursor hand = Pictures::handCursor();
+    const QPixmap normal(QString::fromLatin1(Assets::BarButtonNormal));
+    const QPixmap hover(QString::fromLatin1(Assets::BarButtonHover));
+    const QPixmap selected(QString::fromLatin1(Assets::BarButtonSelected));
+    const QCursor hand = Assets::handCursor();
     for (int i = 0; i < ButtonCount; ++i) {
         const QRect button(Twips::toPixels(buttonPlace(i)),
                            QSize(Twips::toPixels(ButtonWidth), Twips::toPixels(ButtonHeight)));
