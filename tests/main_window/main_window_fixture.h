@@ -1,6 +1,7 @@
 #pragma once
 
 #include "category_file.h"
+#include "default_font.h"
 #include "file_dialog.h"
 #include "frm_main.h"
 #include "message_box.h"
@@ -26,6 +27,7 @@ struct MainWindowFixture {
     std::unique_ptr<frmMain> window;
 
     MainWindowFixture() {
+        installDefaultFontSubstitution();
         QDir(dir.path()).mkpath(QStringLiteral("CSV"));
         writePage(QStringLiteral("welcome.html"), "<html><body>welcome</body></html>");
         writePage(QStringLiteral("ヘルプ.html"), "<html><body>help</body></html>");
