@@ -1,0 +1,147 @@
+// Times the list with 40,000 rows (filling, a full repaint, scrolling page by page) and a page switch to a
+// category of 32,766 entries, with and without writing the shown list back first. Runs offscreen.
+// Usage: bench_grid [runs]
+#include "category_file.h"
+#include "category_table.h"
+#include "file_dialog.h"
+#include "frm_main.h"
+#include "list_grid.h"
+#include "list_grid_model.h"
+#include "message_box.h"
+#include "module1.h"
+#include "program_folder.h"
+#include "shell_open.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QList<CatalogEntry> makeEntries(int count) {
+    QList<CatalogEntry> entries;
+    entries.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const QString name = u"テキストエディタ%1"_s.arg(i);
+        entries.append({name, u"ワープロ"_s, u"フリーウェア"_s, u"C:\\Program Files\\%1\\%1.exe"_s.arg(name)});
+    }
+    return entries;
+}
+
+// The median time of work, each run after its own untimed setup.
+double medianMs(int runs, const std::function<void()>& work, const std::function<void()>& setup = {}) {
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        if (setup)
+            setup();
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+void benchGrid(int runs) {
+    constexpr int RowCount = 40000;
+    const QList<CatalogEntry> entries = makeEntries(RowCount);
+    QWidget window;
+    window.resize(687, 477);
+    auto* grid = new ListGrid(&window);
+    grid->setGeometry(32, 64, 625, 369);
+    window.show();
+    QCoreApplication::processEvents();
+
+    const double fill = medianMs(
+        runs, [&] { grid->listModel().appendEntries(entries); }, [&] { grid->setRows(1); });
+    const double repaint = medianMs(runs, [&] { grid->viewport()->repaint(); });
+    QScrollBar* bar = grid->verticalScrollBar();
+    const int pages = 200;
+    const double scroll = medianMs(runs, [&] {
+        bar->setValue(0);
+        for (int page = 0; page < pages; ++page) {
+            bar->setValue(bar->value() + bar->pageStep());
+            grid->viewport()->repaint();
+        }
+    });
+    const double toEnd = medianMs(runs, [&] {
+        bar->setValue(bar->value() == 0 ? bar->maximum() : 0);
+        grid->viewport()->repaint();
+    });
+    const double empty = medianMs(
+        runs, [&] { grid->setRows(1); }, [&] { grid->listModel().appendEntries(entries); });
+    std::printf("list with %d rows (median of %d runs):\n", RowCount, runs);
+    std::printf("  fill from empty            %8.2f ms\n", fill);
+    std::printf("  full repaint               %8.2f ms\n", repaint);
+    std::printf("  scroll one page + repaint  %8.3f ms (over %d pages)\n", scroll / pages, pages);
+    std::printf("  jump top/bottom + repaint  %8.2f ms\n", toEnd);
+    std::printf("  empty to the header row    %8.2f ms\n", empty);
+}
+
+void benchSwitch(int runs) {
+    constexpr int EntryCount = 32766;
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(u"CSV"_s);
+    const QByteArray bytes = CategoryFile::format(makeEntries(EntryCount));
+    for (const QString& name : {u"document.csv"_s, u"game.csv"_s}) {
+        QFile file(dir.filePath(u"CSV/"_s + name));
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+    }
+    for (const QString& page : {u"welcome.html"_s, u"ヘルプ.html"_s}) {
+        QFile file(dir.filePath(page));
+        file.open(QIODevice::WriteOnly);
+        file.write("<html><body>page</body></html>");
+    }
+    FixedFolder folder(dir.path());
+    RecordingMessageBox messages;
+    RecordingShellOpen shell;
+    ScriptedFileDialog dialog;
+    Module1 state;
+    frmMain window(state, Services{&folder, &messages, &shell, &dialog});
+    window.show();
+    QCoreApplication::processEvents();
+
+    // From the help page, which holds no entries: the switch only reads.
+    const double readOnly = medianMs(runs, [&] {
+        window.SelectCategory(CategoryTable::HelpPage);
+        window.SelectCategory(0);
+        window.repaint();
+    });
+    // From another full category with a change: the switch writes 32,766 entries back, then reads.
+    state.ListDirty = true;
+    window.SelectCategory(3);
+    int next = 0;
+    const double writeAndRead = medianMs(runs, [&] {
+        window.SelectCategory(next);
+        window.repaint();
+        next = next == 0 ? 3 : 0;
+    });
+    std::printf("switch to a category of %d entries (median of %d runs):\n", EntryCount, runs);
+    std::printf("  read only                  %8.2f ms\n", readOnly);
+    std::printf("  write back, then read      %8.2f ms\n", writeAndRead);
+    if (!messages.shown.isEmpty())
+        std::printf("  messages: %s\n", qPrintable(messages.shown.join(u' ')));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 9;
+    benchGrid(runs);
+    benchSwitch(runs);
+    return 0;
+}
