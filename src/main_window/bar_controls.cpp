@@ -30,7 +30,7 @@ void BarPicture::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void SelectedBarPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QRect frame = rect().adjusted(0, 0, -1, -1);
+    const QRect frame = rect();
     painter.setPen(QColor(0, 128, 128));
     painter.drawLine(frame.topLeft(), frame.topRight());
     painter.drawLine(frame.topLeft(), frame.bottomLeft());

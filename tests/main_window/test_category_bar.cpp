@@ -90,6 +90,7 @@ class TestCategoryBar : public QObject {
 
 private slots:
     void buttonsAsDesigned();
+    void selectedPictureInsideItsFrame();
     void hoverOnlyOverUncoveredNormalPicture();
     void hoverMovesStraightFromButtonToButton();
     void hoverStaysUntilBackgroundMove();
@@ -142,6 +143,24 @@ void TestCategoryBar::buttonsAsDesigned() {
         QCOMPARE(w.imgButtonON[i]->SelectedMark(), 0);
     }
     QCOMPARE(b.looks(), Bar::looksWith({}));
+}
+
+void TestCategoryBar::selectedPictureInsideItsFrame() {
+    Bar b;
+    QVERIFY(b.show());
+    const QImage look = b.w->imgButtonON[0]->grab().toImage();
+    QCOMPARE(look.size(), QSize(88, 21));
+    const QColor frameTopLeft(0, 128, 128);
+    const QColor frameBottomRight(255, 255, 255);
+    const QColor pictureEdge(236, 129, 48);
+    QCOMPARE(look.pixelColor(0, 0), frameTopLeft);
+    QCOMPARE(look.pixelColor(87, 0), frameTopLeft);
+    QCOMPARE(look.pixelColor(0, 20), frameTopLeft);
+    QCOMPARE(look.pixelColor(87, 20), frameBottomRight);
+    QCOMPARE(look.pixelColor(1, 20), frameBottomRight);
+    QCOMPARE(look.pixelColor(87, 1), frameBottomRight);
+    QCOMPARE(look.pixelColor(1, 1), pictureEdge);
+    QCOMPARE(look.pixelColor(86, 19), pictureEdge);
 }
 
 void TestCategoryBar::hoverOnlyOverUncoveredNormalPicture() {
