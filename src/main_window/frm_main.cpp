@@ -26,6 +26,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QThread>
 #include <QTimer>
 #include <QWindow>
 
@@ -239,6 +240,8 @@ void frmMain::Form_Unload() {
         return;
     m_unloaded = true;
     reportFailure(SaveCurrentList(m_state, msgList->listModel(), programFolder()));
-    // exit, not quit: the popup goes with the program without being asked to close.
-    QCoreApplication::exit(0);
+    // exit, not quit: the popup goes with the program without being asked to close. Without a running event
+    // loop there is no program to end, and exit would only make the next loop return at once.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
 }

@@ -5,6 +5,7 @@
 #include "browser_pane.h"
 #include "list_grid.h"
 #include "list_grid_model.h"
+#include "open_file_dialog.h"
 #include "picture_box.h"
 #include "shape_outline.h"
 
@@ -48,6 +49,18 @@ public:
     QList<QUrl> opened;
 };
 
+// Another top-level window of the program, such as the popup.
+class ClosingWindow : public QWidget {
+public:
+    bool closeRequested = false;
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        closeRequested = true;
+        QWidget::closeEvent(event);
+    }
+};
+
 } // namespace
 
 class TestFrmMain : public QObject {
@@ -67,6 +80,8 @@ private slots:
     void shutDownWritesUnderGuard();
     void systemCloseRunsTheSameShutDown();
     void failedWriteAtShutDownIsReported();
+    void shutDownEndsProgramWithoutClosingOtherWindows();
+    void fileDialogKeepsItsFileName();
 };
 
 void TestFrmMain::designPositionsAndStacking() {
@@ -326,6 +341,34 @@ void TestFrmMain::failedWriteAtShutDownIsReported() {
     w.close();
     QCOMPARE(f.messages.shown.size(), 1);
     QVERIFY(f.messages.shown.constFirst().contains(u"game.csv"_s));
+}
+
+void TestFrmMain::shutDownEndsProgramWithoutClosingOtherWindows() {
+    MainWindowFixture f;
+    frmMain& w = f.open();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    ClosingWindow popup;
+    popup.show();
+    QTimer::singleShot(0, &w, [&w] { QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, centreOf(w.picSwitch)); });
+    QTimer::singleShot(5000, &w, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(!popup.closeRequested);
+}
+
+void TestFrmMain::fileDialogKeepsItsFileName() {
+    MainWindowFixture f;
+    frmMain& w = f.open();
+    f.dialog.answers = {u"/opt/app/tool.exe"_s, std::nullopt, QString(261, u'a')};
+    QVERIFY(w.Dialog->ShowOpen());
+    QCOMPARE(w.Dialog->FileName, u"/opt/app/tool.exe"_s);
+    // A cancel, and a name longer than the dialog takes, leave the name as it was.
+    QVERIFY(!w.Dialog->ShowOpen());
+    QVERIFY(!w.Dialog->ShowOpen());
+    QCOMPARE(w.Dialog->FileName, u"/opt/app/tool.exe"_s);
+    QCOMPARE(f.dialog.requests.size(), 3);
+    QCOMPARE(f.dialog.requests.at(1).filter, u"実行ファイル（*.exe）|*.exe"_s);
+    QCOMPARE(f.dialog.requests.at(1).initialFileName, u"/opt/app/tool.exe"_s);
 }
 
 QTEST_MAIN(TestFrmMain)
