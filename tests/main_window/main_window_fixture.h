@@ -7,16 +7,17 @@
 #include "message_box.h"
 #include "module1.h"
 #include "program_folder.h"
-#include "services.h"
 #include "shell_open.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QWindow>
 
 #include <memory>
 
-// A main window over a fresh program folder, with test doubles for every seam.
+// A main window over a fresh program folder holding both pages, with test doubles for every seam.
 struct MainWindowFixture {
     QTemporaryDir dir;
     FixedFolder folder{dir.path()};
@@ -24,45 +25,39 @@ struct MainWindowFixture {
     RecordingShellOpen shell;
     ScriptedFileDialog dialog;
     Module1 state;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<frmMain> w;
 
     MainWindowFixture() {
         installDefaultFontSubstitution();
         QDir(dir.path()).mkpath(QStringLiteral("CSV"));
-        writePage(QStringLiteral("welcome.html"), "<html><body>welcome</body></html>");
-        writePage(QStringLiteral("ヘルプ.html"), "<html><body>help</body></html>");
+        write(QStringLiteral("welcome.html"), "<html><body>welcome</body></html>");
+        write(QStringLiteral("ヘルプ.html"), "<html><body>help</body></html>");
     }
 
     frmMain& open() {
-        window = std::make_unique<frmMain>(state, Services{&folder, &messages, &shell, &dialog});
-        return *window;
+        w = std::make_unique<frmMain>(state, Services{&folder, &messages, &shell, &dialog});
+        return *w;
     }
-
-    QString csvPath(const QString& fileName) const { return dir.filePath(QStringLiteral("CSV/") + fileName); }
-
-    void writeCategory(const QString& fileName, const QList<CatalogEntry>& entries) const {
-        writeBytes(fileName, CategoryFile::format(entries));
+    // Opens the window on the screen, so that mouse events find their control as the user's would.
+    bool show() {
+        open().show();
+        return QTest::qWaitForWindowExposed(w.get());
     }
+    QWindow* window() const { return w->windowHandle(); }
 
-    void writeBytes(const QString& fileName, const QByteArray& bytes) const {
-        QFile file(csvPath(fileName));
+    // A file of the program folder, such as "CSV/game.csv".
+    void write(const QString& path, const QByteArray& bytes) const {
+        QFile file(dir.filePath(path));
         file.open(QIODevice::WriteOnly | QIODevice::Truncate);
         file.write(bytes);
     }
-
-    void writePage(const QString& name, const QByteArray& html) const {
-        QFile file(dir.filePath(name));
-        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        file.write(html);
-    }
-
-    QByteArray readBytes(const QString& fileName) const {
-        QFile file(csvPath(fileName));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QByteArray read(const QString& path) const {
+        QFile file(dir.filePath(path));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
     }
 };
 
-// Entries named name1, name2, ... with every field told apart.
+// Entries with every field told apart.
 inline QList<CatalogEntry> sampleEntries(int count) {
     using namespace Qt::StringLiterals;
     QList<CatalogEntry> entries;
@@ -71,4 +66,8 @@ inline QList<CatalogEntry> sampleEntries(int count) {
         entries.append({u"名前"_s + n, u"種類"_s + n, u"フリーウェア"_s, u"C:\\Program Files\\app"_s + n + u".exe"_s});
     }
     return entries;
+}
+
+inline QByteArray fileOf(const QList<CatalogEntry>& entries) {
+    return CategoryFile::format(entries);
 }
