@@ -3,29 +3,28 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-// A double click's second press is no new MouseDown: a button that was switched by the first press is not
-// switched again.
-
-BarPicture::BarPicture(const QPixmap& picture, QWidget* parent) : QWidget(parent), m_picture(picture) {}
-
-void BarPicture::paintEvent(QPaintEvent*) {
-    QPainter(this).drawPixmap(0, 0, m_picture);
-}
-
-void BarPicture::mousePressEvent(QMouseEvent* event) {
+void BarControl::mousePressEvent(QMouseEvent* event) {
     emit MouseDown(toMouseArgs(event, this));
 }
 
-void BarPicture::mouseMoveEvent(QMouseEvent* event) {
+void BarControl::mouseMoveEvent(QMouseEvent* event) {
     emit MouseMove(toMouseArgs(event, this));
 }
 
-void BarPicture::mouseReleaseEvent(QMouseEvent* event) {
+void BarControl::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
 }
 
-void BarPicture::mouseDoubleClickEvent(QMouseEvent* event) {
+void BarControl::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double click is no new MouseDown: a button switched by the first press is not
+    // switched again.
     event->accept();
+}
+
+BarPicture::BarPicture(const QPixmap& picture, QWidget* parent) : BarControl(parent), m_picture(picture) {}
+
+void BarPicture::paintEvent(QPaintEvent*) {
+    QPainter(this).drawPixmap(0, 0, m_picture);
 }
 
 void SelectedBarPicture::paintEvent(QPaintEvent*) {
@@ -40,25 +39,14 @@ void SelectedBarPicture::paintEvent(QPaintEvent*) {
     painter.drawPixmap(1, 1, picture());
 }
 
-BarCaption::BarCaption(const QString& text, QWidget* parent) : QLabel(text, parent) {
-    setAlignment(Qt::AlignCenter);
-    QPalette blue = palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    setPalette(blue);
+BarCaption::BarCaption(const QString& text, QWidget* parent) : BarControl(parent), m_text(text) {}
+
+QSize BarCaption::sizeHint() const {
+    return fontMetrics().size(Qt::TextSingleLine, m_text);
 }
 
-void BarCaption::mousePressEvent(QMouseEvent* event) {
-    emit MouseDown(toMouseArgs(event, this));
-}
-
-void BarCaption::mouseMoveEvent(QMouseEvent* event) {
-    event->accept();
-}
-
-void BarCaption::mouseReleaseEvent(QMouseEvent* event) {
-    event->accept();
-}
-
-void BarCaption::mouseDoubleClickEvent(QMouseEvent* event) {
-    event->accept();
+void BarCaption::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(QColor(0, 0, 255));
+    painter.drawText(rect(), Qt::AlignCenter, m_text);
 }

@@ -2,19 +2,16 @@
 
 #include "mouse_args.h"
 
-#include <QLabel>
 #include <QPixmap>
 #include <QWidget>
 
-// The controls of the category bar. Each takes every mouse event over its box, handled or not, so that none
-// falls through to the window beneath.
-
-// A picture drawn unscaled at the top-left corner of its box.
-class BarPicture : public QWidget {
+// A control of the category bar, drawn on the window's skin. It takes every mouse event over its box, handled
+// or not, so that none falls through to the window beneath.
+class BarControl : public QWidget {
     Q_OBJECT
 
 public:
-    explicit BarPicture(const QPixmap& picture, QWidget* parent = nullptr);
+    using QWidget::QWidget;
 
 signals:
     void MouseDown(const MouseArgs& args);
@@ -22,11 +19,21 @@ signals:
     void MouseMove(const MouseArgs& args);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+// A picture drawn unscaled at the top-left corner of its box.
+class BarPicture : public BarControl {
+    Q_OBJECT
+
+public:
+    explicit BarPicture(const QPixmap& picture, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
     const QPixmap& picture() const { return m_picture; }
 
@@ -53,19 +60,19 @@ private:
     int m_mark = 0;
 };
 
-// A caption in blue on a transparent background, its text centred in its box.
-class BarCaption final : public QLabel {
+// A caption in blue on a transparent background, centred in its box.
+class BarCaption final : public BarControl {
     Q_OBJECT
 
 public:
     explicit BarCaption(const QString& text, QWidget* parent = nullptr);
 
-signals:
-    void MouseDown(const MouseArgs& args);
+    QString text() const { return m_text; }
+    QSize sizeHint() const override;
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_text;
 };

@@ -70,20 +70,20 @@ void frmMain::createCategoryBar() {
         imgButtonOver[i]->setObjectName(u"imgButtonOver_%1"_s.arg(i));
         imgButtonOver[i]->setGeometry(button);
         imgButtonOver[i]->setCursor(hand);
-        connect(imgButtonOver[i], &BarPicture::MouseDown, this, [this, i] { imgButtonOver_MouseDown(i); });
+        connect(imgButtonOver[i], &BarControl::MouseDown, this, [this, i] { imgButtonOver_MouseDown(i); });
 
         imgButtonOFF[i] = new BarPicture(normal, this);
         imgButtonOFF[i]->setObjectName(u"imgButtonOFF_%1"_s.arg(i));
         imgButtonOFF[i]->setGeometry(button);
         imgButtonOFF[i]->setCursor(hand);
         imgButtonOFF[i]->setMouseTracking(true);
-        connect(imgButtonOFF[i], &BarPicture::MouseMove, this, [this, i] { imgButtonOFF_MouseMove(i); });
+        connect(imgButtonOFF[i], &BarControl::MouseMove, this, [this, i] { imgButtonOFF_MouseMove(i); });
 
         lblCaption[i] = new BarCaption(CategoryTable::byIndex(i).caption, this);
         lblCaption[i]->setObjectName(u"lblCaption_%1"_s.arg(i));
         lblCaption[i]->setGeometry(captionGeometry(*lblCaption[i], CaptionBoxes[i]));
         lblCaption[i]->setCursor(hand);
-        connect(lblCaption[i], &BarCaption::MouseDown, this, [this, i] { lblCaption_MouseDown(i); });
+        connect(lblCaption[i], &BarControl::MouseDown, this, [this, i] { lblCaption_MouseDown(i); });
     }
 }
 

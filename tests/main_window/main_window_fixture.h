@@ -51,6 +51,15 @@ struct MainWindowFixture {
         file.open(QIODevice::WriteOnly | QIODevice::Truncate);
         file.write(bytes);
     }
+    // Puts a folder in place of the file: it is there, but can be neither read nor replaced.
+    bool replaceWithFolder(const QString& path) const {
+        QFile::remove(dir.filePath(path));
+        return QDir(dir.path()).mkpath(path);
+    }
+    // One message was shown, and it names the file.
+    bool reported(const QString& fileName) const {
+        return messages.shown.size() == 1 && messages.shown.constFirst().contains(fileName);
+    }
     QByteArray read(const QString& path) const {
         QFile file(dir.filePath(path));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");

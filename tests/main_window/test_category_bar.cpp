@@ -304,16 +304,13 @@ void TestCategoryBar::registrationPanelOverShownCategory() {
 
 void TestCategoryBar::unreadableCategoryFile() {
     Bar b;
-    // A folder in the file's place: it is there but cannot be read.
-    QVERIFY(QFile::remove(b.dir.filePath(u"CSV/game.csv"_s)));
-    QVERIFY(QDir(b.dir.path()).mkpath(u"CSV/game.csv"_s));
+    QVERIFY(b.replaceWithFolder(u"CSV/game.csv"_s));
     QVERIFY(b.show());
     frmMain& w = *b.w;
     w.SelectCategory(0);
     b.changeFirstName();
     w.SelectCategory(3);
-    QCOMPARE(b.messages.shown.size(), 1);
-    QVERIFY(b.messages.shown.constFirst().contains(u"game.csv"_s));
+    QVERIFY(b.reported(u"game.csv"_s));
     QCOMPARE(b.read(Document), fileOf(b.changedEntries()));
     QCOMPARE(w.msgList->Rows(), 1);
     QVERIFY(b.state.CurrentCsvFile.isEmpty());
@@ -332,11 +329,9 @@ void TestCategoryBar::failedWriteBackKeepsThePage() {
     frmMain& w = *b.w;
     w.SelectCategory(0);
     b.changeFirstName();
-    QVERIFY(QFile::remove(b.dir.filePath(Document)));
-    QVERIFY(QDir(b.dir.path()).mkpath(Document));
+    QVERIFY(b.replaceWithFolder(Document));
     w.SelectCategory(2);
-    QCOMPARE(b.messages.shown.size(), 1);
-    QVERIFY(b.messages.shown.constFirst().contains(u"document.csv"_s));
+    QVERIFY(b.reported(u"document.csv"_s));
     QCOMPARE(w.msgList->listModel().entries(), b.changedEntries());
     QCOMPARE(b.state.CurrentCategory, 0);
     QCOMPARE(b.looks(), Bar::looksWith({{0, 's'}}));
