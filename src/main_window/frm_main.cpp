@@ -42,13 +42,6 @@ template <typename Control> Control* named(Control* control, const QString& name
     return control;
 }
 
-void colourEditor(QWidget* editor) {
-    QPalette colours = editor->palette();
-    colours.setColor(QPalette::Base, QColor(64, 64, 64));
-    colours.setColor(QPalette::Text, QColor(255, 128, 0));
-    editor->setPalette(colours);
-}
-
 } // namespace
 
 frmMain::frmMain(Module1& state, const Services& services, QWidget* parent)
@@ -69,6 +62,22 @@ frmMain::frmMain(Module1& state, const Services& services, QWidget* parent)
     setFixedSize(Twips::toPixels(10305), Twips::toPixels(7155));
     setMouseTracking(true);
 
+    setUpContentArea();
+    setUpCellEditors();
+    setUpSwitchAndLamp();
+    Timer->setInterval(100);
+    createCategoryBar();
+    arrangeStackingOrder();
+    // Each control answers the mouse over its own box; nothing it leaves unhandled reaches the background.
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        control->setAttribute(Qt::WA_NoMousePropagation);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    Form_Load();
+}
+
+void frmMain::setUpContentArea() {
     msgList->setGeometry(ContentArea);
     Browser->setGeometry(ContentArea);
     fraRegister->setGeometry(ContentArea);
@@ -76,7 +85,10 @@ frmMain::frmMain(Module1& state, const Services& services, QWidget* parent)
     fraRegister->setPalette(QPalette(Qt::black, Qt::black));
     fraRegister->hide();
     lblRegister->move(Twips::toPixels(QPoint(7920, 5040)));
+    msgList->setFocus();
+}
 
+void frmMain::setUpCellEditors() {
     txtEdit->setGeometry(Twips::toPixels(4680, 6720, 1455, 270));
     txtEdit->setFrame(false);
     txtEdit->setText(u"txtEdit"_s);
@@ -87,12 +99,19 @@ frmMain::frmMain(Module1& state, const Services& services, QWidget* parent)
     cboType->setEditable(true);
     cboType->addItems(EntryTypes());
     cboType->setEditText(EntryTypes().constFirst());
-    for (QWidget* editor :
-         {static_cast<QWidget*>(txtEdit), static_cast<QWidget*>(cboEdit), static_cast<QWidget*>(cboType)}) {
-        colourEditor(editor);
+    for (QWidget* editor : std::initializer_list<QWidget*>{txtEdit, cboEdit, cboType}) {
+        QPalette colours = editor->palette();
+        colours.setColor(QPalette::Base, QColor(64, 64, 64));
+        colours.setColor(QPalette::Text, QColor(255, 128, 0));
+        editor->setPalette(colours);
         editor->hide();
     }
+    setTabOrder(msgList, txtEdit);
+    setTabOrder(txtEdit, cboEdit);
+    setTabOrder(cboEdit, cboType);
+}
 
+void frmMain::setUpSwitchAndLamp() {
     picSwitch->setGeometry(Twips::toPixels(9360, 6720, 615, 240));
     picLED->setGeometry(Twips::toPixels(9000, 6770, 255, 135));
     picLED->setBackColor(QColor(255, 0, 0));
@@ -100,23 +119,6 @@ frmMain::frmMain(Module1& state, const Services& services, QWidget* parent)
     connect(picSwitch, &PictureBox::MouseUp, this, &frmMain::picSwitch_MouseUp);
     connect(picSwitch, &PictureBox::Click, this, &frmMain::picSwitch_Click);
     connect(picLED, &PictureBox::MouseDown, this, &frmMain::picLED_MouseDown);
-
-    Timer->setInterval(100);
-
-    createCategoryBar();
-    arrangeStackingOrder();
-    // Each control answers the mouse over its own box; nothing it leaves unhandled reaches the background.
-    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        control->setAttribute(Qt::WA_NoMousePropagation);
-
-    setTabOrder(msgList, txtEdit);
-    setTabOrder(txtEdit, cboEdit);
-    setTabOrder(cboEdit, cboType);
-    msgList->setFocus();
-
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
-    Form_Load();
 }
 
 void frmMain::arrangeStackingOrder() {

@@ -89,6 +89,9 @@ private:
     void lblCaption_MouseDown(int Index);
     void imgButtonOFF_MouseMove(int Index);
 
+    void setUpContentArea();
+    void setUpCellEditors();
+    void setUpSwitchAndLamp();
     void createCategoryBar();
     void arrangeStackingOrder();
     void showRegistrationPage();
