@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <algorithm>
+
 namespace {
 
 constexpr QByteArrayView Utf8Bom("\xEF\xBB\xBF");
@@ -59,15 +61,21 @@ CatalogEntry parseLine(QStringView line) {
     return entry;
 }
 
+bool needsRewriting(QChar c) { return c == u'"' || c == u'\r' || c == u'\n'; }
+
 void appendField(QString& text, const QString& field) {
     text.append(u'"');
-    for (QChar c : field) {
-        if (c == u'"')
-            text.append(u"\"\"");
-        else if (c == u'\r' || c == u'\n')
-            text.append(u' ');
-        else
-            text.append(c);
+    if (std::none_of(field.cbegin(), field.cend(), needsRewriting)) {
+        text.append(field);
+    } else {
+        for (QChar c : field) {
+            if (c == u'"')
+                text.append(u"\"\"");
+            else if (c == u'\r' || c == u'\n')
+                text.append(u' ');
+            else
+                text.append(c);
+        }
     }
     text.append(u'"');
 }

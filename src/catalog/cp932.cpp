@@ -2,6 +2,7 @@
 
 #include <QtEndian>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <iconv.h>
@@ -77,10 +78,11 @@ QString decode(QByteArrayView bytes) {
 }
 
 std::optional<QByteArray> encode(QStringView text) {
-    for (QChar c : text) {
-        if (isOneWay(c.unicode()))
-            return std::nullopt;
-    }
+    const bool hasOneWay = std::any_of(text.begin(), text.end(), [](QChar c) {
+        return c.unicode() >= 0x00A2 && c.unicode() <= 0x301C && isOneWay(c.unicode());
+    });
+    if (hasOneWay)
+        return std::nullopt;
     // At most two bytes for each UTF-16 unit.
     QByteArray bytes(text.size() * 2, Qt::Uninitialized);
     Converter cd("CP932", Utf16);

@@ -1,0 +1,247 @@
+#include "category_store.h"
+#include "cp932.h"
+#include "list_grid_model.h"
+#include "module1.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+// A program folder with its CSV folder, the shared state and the list, as the windows hold them.
+struct Catalogue {
+    QTemporaryDir folder;
+    Module1 state;
+    ListGridModel list;
+
+    QString csv(const QString& name) const { return folder.path() + "/CSV/"_L1 + name; }
+    void write(const QString& name, const QByteArray& bytes) const {
+        QDir(folder.path()).mkpath("CSV"_L1);
+        QFile file(csv(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray read(const QString& name) const {
+        QFile file(csv(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    StoreResult load(const QString& name) { return LoadCategoryList(state, list, folder.path(), name); }
+    StoreResult save() { return SaveCurrentList(state, list, folder.path()); }
+    // A shown category with unsaved changes.
+    void show(const QString& name, const QByteArray& bytes) {
+        write(name, bytes);
+        QVERIFY(!load(name).failed());
+        state.CurrentCategory = 2;
+        state.ListDirty = true;
+    }
+};
+
+static const QByteArray ThreeLines = "\"a\",\"k1\",\"t1\",\"/x/a\"\r\n\"b\",\"k2\",\"t2\",\"/x/b\"\r\n\"c\",\"k3\",\"t3\",\"/x/c\"\r\n";
+
+static bool runningAsRoot() { return ::geteuid() == 0; }
+
+class TestCategoryStore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void loadFillsTheListInFileOrder();
+    void loadOfAnEmptyOrMissingFileGivesAnEmptyCategory();
+    void loadOfAnUnreadableFileReportsItAndNeverWritesOverIt();
+    void saveIsGuarded_data();
+    void saveIsGuarded();
+    void saveTruncatesThenAppendsEveryRow();
+    void saveCreatesTheCsvFolder();
+    void failedSaveKeepsTheOldFileAndTheList();
+    void failedSaveInAReadOnlyFolder();
+    void largeCategoryRoundTripsUnchanged();
+};
+
+void TestCategoryStore::loadFillsTheListInFileOrder() {
+    Catalogue c;
+    c.write(u"internet.csv"_s, ThreeLines);
+    c.list.AddItem(u"left over"_s);
+    QVERIFY(!c.load(u"internet.csv"_s).failed());
+
+    QCOMPARE(c.list.Rows(), 4);
+    QCOMPARE(c.list.TextMatrix(1, 0), u"a"_s);
+    QCOMPARE(c.list.TextMatrix(2, 1), u"k2"_s);
+    QCOMPARE(c.list.TextMatrix(3, 3), u"/x/c"_s);
+    QCOMPARE(c.list.Row(), 3);
+    QCOMPARE(c.list.Col(), 3);
+    QCOMPARE(c.state.CurrentCsvFile, u"internet.csv"_s);
+    QCOMPARE(c.state.CurrentRecord, (CatalogEntry{u"c"_s, u"k3"_s, u"t3"_s, u"/x/c"_s}));
+    QCOMPARE(c.state.ListDirty, false);
+}
+
+void TestCategoryStore::loadOfAnEmptyOrMissingFileGivesAnEmptyCategory() {
+    Catalogue c;
+    c.write(u"game.csv"_s, {});
+    QVERIFY(!c.load(u"game.csv"_s).failed());
+    QCOMPARE(c.list.Rows(), 1);
+    QCOMPARE(c.list.Row(), 0);
+    QCOMPARE(c.state.CurrentCsvFile, u"game.csv"_s);
+
+    QVERIFY(!c.load(u"home.csv"_s).failed());
+    QCOMPARE(c.state.CurrentCsvFile, u"home.csv"_s);
+    QVERIFY(!QFile::exists(c.csv(u"home.csv"_s)));
+
+    Catalogue bare; // no CSV folder at all
+    QVERIFY(!bare.load(u"home.csv"_s).failed());
+    QCOMPARE(bare.list.Rows(), 1);
+    QCOMPARE(bare.state.CurrentCsvFile, u"home.csv"_s);
+    QVERIFY(!QDir(bare.folder.path() + "/CSV"_L1).exists());
+}
+
+void TestCategoryStore::loadOfAnUnreadableFileReportsItAndNeverWritesOverIt() {
+    Catalogue c;
+    c.show(u"document.csv"_s, ThreeLines);
+    // A name that exists but cannot be opened as a file, also for root.
+    QVERIFY(QDir(c.folder.path()).mkpath(u"CSV/internet.csv"_s));
+
+    const StoreResult result = c.load(u"internet.csv"_s);
+    QVERIFY(result.failed());
+    QCOMPARE(result.message, u"カテゴリファイル「internet.csv」を読み込めませんでした。"_s);
+    QCOMPARE(c.list.Rows(), 1);
+    QCOMPARE(c.state.CurrentCsvFile, QString());
+
+    // Rows added to the failed category have no file to go to: neither that one nor the one shown before.
+    c.list.AddItem(u"dropped"_s);
+    QCOMPARE(c.save().outcome, StoreResult::Skipped);
+    QCOMPARE(c.read(u"document.csv"_s), ThreeLines);
+    QVERIFY(QFileInfo(c.csv(u"internet.csv"_s)).isDir());
+
+    if (runningAsRoot())
+        return; // permissions do not stop root
+    c.write(u"sound.csv"_s, ThreeLines);
+    QFile::setPermissions(c.csv(u"sound.csv"_s), QFile::WriteOwner);
+    QVERIFY(c.load(u"sound.csv"_s).failed());
+    QFile::setPermissions(c.csv(u"sound.csv"_s), QFile::ReadOwner | QFile::WriteOwner);
+    QCOMPARE(c.read(u"sound.csv"_s), ThreeLines);
+}
+
+void TestCategoryStore::saveIsGuarded_data() {
+    QTest::addColumn<bool>("dirty");
+    QTest::addColumn<int>("category");
+    QTest::addColumn<bool>("emptied");
+    QTest::addColumn<bool>("forgetFile");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("dirty category with entries") << true << 2 << false << false << true;
+    QTest::newRow("not dirty") << false << 2 << false << false << false;
+    QTest::newRow("registration page") << true << 6 << false << false << false;
+    QTest::newRow("help page") << true << 13 << false << false << true;
+    QTest::newRow("no entry row") << true << 2 << true << false << false;
+    QTest::newRow("no file loaded yet") << true << 2 << false << true << false;
+}
+
+void TestCategoryStore::saveIsGuarded() {
+    QFETCH(bool, dirty);
+    QFETCH(int, category);
+    QFETCH(bool, emptied);
+    QFETCH(bool, forgetFile);
+    QFETCH(bool, written);
+
+    Catalogue c;
+    c.show(u"internet.csv"_s, ThreeLines);
+    c.list.setRow(1);
+    c.list.setCol(0);
+    c.list.setText(u"changed"_s);
+    c.state.ListDirty = dirty;
+    c.state.CurrentCategory = category;
+    if (emptied)
+        c.list.setRows(1);
+    if (forgetFile)
+        c.state.CurrentCsvFile.clear();
+
+    const StoreResult result = c.save();
+    QCOMPARE(result.outcome, written ? StoreResult::Done : StoreResult::Skipped);
+    QCOMPARE(c.read(u"internet.csv"_s).startsWith("\"changed\""), written);
+    QCOMPARE(c.state.ListDirty, dirty);
+}
+
+void TestCategoryStore::saveTruncatesThenAppendsEveryRow() {
+    Catalogue c;
+    c.show(u"utility.csv"_s, ThreeLines + ThreeLines);
+    c.list.setRows(2);
+    c.list.setRow(1);
+    QVERIFY(!c.save().failed());
+    QCOMPARE(c.read(u"utility.csv"_s), QByteArray("\"a\",\"k1\",\"t1\",\"/x/a\"\r\n"));
+    QCOMPARE(c.list.Row(), 1);
+    QCOMPARE(c.list.Col(), 3);
+
+    c.show(u"utility.csv"_s, ThreeLines);
+    c.list.setRow(1);
+    c.list.setCol(0);
+    QVERIFY(!c.save().failed());
+    QCOMPARE(c.read(u"utility.csv"_s), ThreeLines);
+    QCOMPARE(c.list.Row(), 3);
+    QCOMPARE(c.list.Col(), 3);
+    QCOMPARE(c.state.CurrentRecord.EntryName, u"c"_s);
+}
+
+void TestCategoryStore::saveCreatesTheCsvFolder() {
+    Catalogue c;
+    QVERIFY(!c.load(u"other.csv"_s).failed());
+    c.list.AddItem(u"new"_s);
+    c.state.ListDirty = true;
+    c.state.CurrentCategory = 12;
+    QVERIFY(!c.save().failed());
+    QCOMPARE(c.read(u"other.csv"_s), QByteArray("\"new\",\"\",\"\",\"\"\r\n"));
+}
+
+void TestCategoryStore::failedSaveKeepsTheOldFileAndTheList() {
+    Catalogue c;
+    c.show(u"study.csv"_s, ThreeLines);
+    c.list.setRow(2);
+    c.list.setCol(1);
+    c.list.setText(u"changed"_s);
+
+    // The CSV folder replaced by a plain file: nothing can be created in it.
+    QVERIFY(QDir(c.folder.path() + "/CSV"_L1).removeRecursively());
+    QFile blocker(c.folder.path() + "/CSV"_L1);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    StoreResult result = c.save();
+    QVERIFY(result.failed());
+    QCOMPARE(result.message, u"カテゴリファイル「study.csv」を保存できませんでした。"_s);
+    QCOMPARE(c.list.Rows(), 4);
+    QCOMPARE(c.list.Row(), 2);
+    QCOMPARE(c.list.Col(), 1);
+    QCOMPARE(c.list.Text(), u"changed"_s);
+}
+
+void TestCategoryStore::failedSaveInAReadOnlyFolder() {
+    if (runningAsRoot())
+        QSKIP("permissions do not stop root");
+    Catalogue c;
+    c.show(u"business.csv"_s, ThreeLines);
+    c.list.setRows(2);
+    const QString csvFolder = c.folder.path() + "/CSV"_L1;
+    QFile::setPermissions(csvFolder, QFile::ReadOwner | QFile::ExeOwner);
+    const StoreResult result = c.save();
+    QFile::setPermissions(csvFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(result.failed());
+    QCOMPARE(c.read(u"business.csv"_s), ThreeLines);
+    QCOMPARE(c.list.Rows(), 2);
+}
+
+void TestCategoryStore::largeCategoryRoundTripsUnchanged() {
+    QString text;
+    for (int i = 1; i <= 40000; ++i)
+        text += u"\"ソフト%1\",\"ワープロ\",\"シェアウェア\",\"C:\\Program Files\\%1\\app.exe\"\r\n"_s.arg(i);
+    const QByteArray original = *Cp932::encode(text);
+    Catalogue c;
+    c.show(u"personal.csv"_s, original);
+    QCOMPARE(c.list.Rows(), 40001);
+    QCOMPARE(c.list.TextMatrix(40000, 0), u"ソフト40000"_s);
+    QVERIFY(QFile::remove(c.csv(u"personal.csv"_s)));
+    QVERIFY(!c.save().failed());
+    QCOMPARE(c.read(u"personal.csv"_s), original);
+    QCOMPARE(c.list.Row(), 40000);
+}
+
+QTEST_GUILESS_MAIN(TestCategoryStore)
+#include "tst_category_store.moc"
