@@ -1,6 +1,7 @@
 #include "frm_pop_up.h"
 
 #include "twips.h"
+#include "velmora_assets.h"
 
 #include <QEvent>
 #include <QLineEdit>
@@ -11,7 +12,6 @@
 
 namespace {
 
-constexpr auto SkinPath = ":/assets/PopupSkin.png";
 const QColor HighlightColor(192, 255, 255); // light cyan
 const QColor SeparatorColor(0, 64, 64);     // dark teal
 
@@ -49,7 +49,7 @@ frmPopUp::frmPopUp()
       lblDelete(menuLabel("lblDelete", QStringLiteral("\u3000リストから削除"), 720, this)),
       lblOpen(menuLabel("lblOpen", QStringLiteral("\u3000フォルダを開く"), 960, this)),
       lblRegister(menuLabel("lblRegister", QStringLiteral("\u3000ソフト登録"), 1320, this)),
-      mnuLine{separator(0, 360, this), separator(1, 1200, this)}, m_skin(QString::fromLatin1(SkinPath)) {
+      mnuLine{separator(0, 360, this), separator(1, 1200, this)}, m_skin(QString::fromLatin1(Assets::PopupSkin)) {
     setObjectName(QStringLiteral("frmPopUp"));
     setWindowTitle(QStringLiteral("Form1"));
     setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));

@@ -1,6 +1,7 @@
 #include "frm_pop_up.h"
 #include "pending_events.h"
 #include "popup_instance.h"
+#include "velmora_assets.h"
 
 #include <QEventLoop>
 #include <QLineEdit>
@@ -89,6 +90,11 @@ void TestFrmPopUp::opensWithItsCornerAtThePoint() {
     QCOMPARE(form->frameGeometry(), QRect(point, QSize(126, 113)));
     QCOMPARE(lit(*form), -1);
     QVERIFY(!form->txtSearch->isVisible());
+    // The skin unscaled: its bevel, and the background beside a caption and between the items.
+    const QImage shown = form->grab().toImage();
+    const QImage skin(QString::fromLatin1(Assets::PopupSkin));
+    for (const QPoint at : {QPoint(0, 0), QPoint(125, 112), QPoint(110, 10), QPoint(60, 104), QPoint(60, 45)})
+        QCOMPARE(shown.pixelColor(at), skin.pixelColor(at));
 
     // While it is open, the same window moves.
     m_popup->Move(50 * 15, 60 * 15);
