@@ -1,0 +1,50 @@
+#include "skin_label.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+SkinLabel::SkinLabel(const QString& caption, QWidget* parent)
+    : QWidget(parent), m_caption(caption), m_backColor(palette().color(QPalette::Button)) {}
+
+void SkinLabel::setCaption(const QString& caption) {
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    update();
+}
+
+void SkinLabel::setBackColor(const QColor& color) {
+    if (color == m_backColor)
+        return;
+    m_backColor = color;
+    if (m_backStyle == Opaque)
+        update();
+}
+
+void SkinLabel::setBackStyle(int style) {
+    if (style == m_backStyle)
+        return;
+    m_backStyle = style;
+    update();
+}
+
+void SkinLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (m_backStyle == Opaque)
+        painter.fillRect(rect(), m_backColor);
+    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, m_caption);
+}
+
+void SkinLabel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        m_pressed = true;
+}
+
+void SkinLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !m_pressed)
+        return;
+    m_pressed = false;
+    if (rect().contains(event->position().toPoint()))
+        emit Click();
+}

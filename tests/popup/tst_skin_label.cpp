@@ -1,0 +1,46 @@
+#include "skin_label.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+class TestSkinLabel : public QObject {
+    Q_OBJECT
+
+private slots:
+    void paintingFollowsBackStyle();
+    void clickNeedsLeftPressAndReleaseOnTheLabel();
+};
+
+void TestSkinLabel::paintingFollowsBackStyle() {
+    QWidget window;
+    window.setFixedSize(120, 20);
+    window.setStyleSheet(QStringLiteral("background: navy"));
+    SkinLabel label(QStringLiteral("\u3000起動"), &window);
+    label.setGeometry(0, 0, 108, 12);
+    const auto colourBesideTheCaption = [&] { return window.grab().toImage().pixelColor(100, 6); };
+
+    QCOMPARE(colourBesideTheCaption(), QColor(Qt::darkBlue));
+    label.setBackColor(QColor(192, 255, 255));
+    QCOMPARE(colourBesideTheCaption(), QColor(Qt::darkBlue));
+    label.setBackStyle(SkinLabel::Opaque);
+    QCOMPARE(colourBesideTheCaption(), QColor(192, 255, 255));
+    label.setBackStyle(SkinLabel::Transparent);
+    QCOMPARE(colourBesideTheCaption(), QColor(Qt::darkBlue));
+}
+
+void TestSkinLabel::clickNeedsLeftPressAndReleaseOnTheLabel() {
+    SkinLabel label(QStringLiteral("\u3000編集"));
+    label.resize(108, 12);
+    QSignalSpy clicks(&label, &SkinLabel::Click);
+
+    QTest::mouseClick(&label, Qt::LeftButton);
+    QTest::mouseClick(&label, Qt::RightButton);
+    QTest::mousePress(&label, Qt::LeftButton);
+    QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(label.width() + 5, 5));
+    QCOMPARE(clicks.count(), 1);
+    QTest::mouseClick(&label, Qt::LeftButton, {}, QPoint(0, 0));
+    QCOMPARE(clicks.count(), 2);
+}
+
+QTEST_MAIN(TestSkinLabel)
+#include "tst_skin_label.moc"
