@@ -4,6 +4,7 @@
 #include "category_table.h"
 #include "cp932.h"
 #include "list_grid_model.h"
+#include "median_time.h"
 #include "module1.h"
 
 #include <QCoreApplication>
@@ -26,7 +27,7 @@ namespace {
 constexpr int EntryCount = 32766;
 
 QString makeCategoryText() {
-    const QStringList names{u"テキストエディタ"_s, u"画像ビューア"_s, u"圧縮解凍ツール"_s, u"家計簿ソフト"_s,
+    const QStringList names{u"テキストエディタ"_s, u"画像ビューア"_s, u"圧縮解凍ツール"_s,     u"家計簿ソフト"_s,
                             u"ファイル管理"_s,     u"時計"_s,         u"ＭＩＤＩプレーヤー"_s, u"年賀状作成"_s};
     const QStringList folders{u"C:\\Program Files\\"_s, u"D:\\フリーソフト\\ユーティリティ\\"_s,
                               u"C:\\Users\\山田太郎\\Desktop\\ダウンロード\\ソフトウェア\\"_s};
@@ -41,18 +42,6 @@ QString makeCategoryText() {
             QString::number(random.bounded(1000)));
     }
     return text;
-}
-
-double medianMs(int runs, const std::function<void()>& work) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 // The same bytes through iconv alone, into a buffer of the right size.

@@ -7,6 +7,7 @@
 #include "frm_main.h"
 #include "list_grid.h"
 #include "list_grid_model.h"
+#include "median_time.h"
 #include "message_box.h"
 #include "module1.h"
 #include "program_folder.h"
@@ -36,21 +37,6 @@ QList<CatalogEntry> makeEntries(int count) {
         entries.append({name, u"ワープロ"_s, u"フリーウェア"_s, u"C:\\Program Files\\%1\\%1.exe"_s.arg(name)});
     }
     return entries;
-}
-
-// The median time of work, each run after its own untimed setup.
-double medianMs(int runs, const std::function<void()>& work, const std::function<void()>& setup = {}) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        if (setup)
-            setup();
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 void benchGrid(int runs) {
