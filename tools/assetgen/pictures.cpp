@@ -216,20 +216,20 @@ QImage ledImage() {
     return image;
 }
 
-QImage barButtonNormal() {
+// The framed bar button: a grey gradient from the inner edges to the middle two columns.
+static QImage barButton(QRgb edge, QRgb middle) {
     QImage image = rgbImage(88, 21);
     drawButtonFrame(image);
-    fillSymmetricColumns(image, QRect(1, 1, 86, 19),
-                         [](double u) { return mix(qRgb(164, 164, 164), qRgb(114, 114, 114), u); });
+    fillSymmetricColumns(image, QRect(1, 1, 86, 19), [=](double u) { return mix(edge, middle, u); });
     return image;
 }
 
+QImage barButtonNormal() {
+    return barButton(qRgb(164, 164, 164), qRgb(114, 114, 114));
+}
+
 QImage barButtonHover() {
-    QImage image = rgbImage(88, 21);
-    drawButtonFrame(image);
-    fillSymmetricColumns(image, QRect(1, 1, 86, 19),
-                         [](double u) { return mix(qRgb(114, 114, 114), qRgb(164, 164, 164), u); });
-    return image;
+    return barButton(qRgb(114, 114, 114), qRgb(164, 164, 164));
 }
 
 QImage barButtonSelected() {
