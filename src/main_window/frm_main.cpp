@@ -11,6 +11,7 @@
 #include "module1.h"
 #include "open_file_dialog.h"
 #include "picture_box.h"
+#include "popup_instance.h"
 #include "program_folder.h"
 #include "shape_outline.h"
 #include "twips.h"
@@ -55,7 +56,7 @@ frmMain::frmMain(Module1& state, const Services& services, QWidget* parent)
           named(new ShapeOutline(Twips::toPixels(15, 15, 10275, 7125), 3, QColor(255, 255, 192), this), u"Shape1"_s)),
       Timer(named(new QTimer(this), u"Timer"_s)),
       Dialog(named(new OpenFileDialog(*services.dialog, this), u"Dialog"_s)), m_state(state), m_services(services),
-      m_skin(QString::fromLatin1(Assets::MainSkin)) {
+      m_popUp(new PopupInstance(this)), m_skin(QString::fromLatin1(Assets::MainSkin)) {
     setWindowTitle(QString::fromLatin1(ProgramTitle));
     setWindowIcon(QIcon(QString::fromLatin1(Assets::AppIcon)));
     setFont(DefaultFont());
@@ -64,6 +65,7 @@ frmMain::frmMain(Module1& state, const Services& services, QWidget* parent)
 
     setUpContentArea();
     setUpCellEditors();
+    connectListActions();
     setUpSwitchAndLamp();
     Timer->setInterval(100);
     createCategoryBar();
@@ -99,7 +101,13 @@ void frmMain::setUpCellEditors() {
     cboType->setEditable(true);
     cboType->addItems(EntryTypes());
     cboType->setEditText(EntryTypes().constFirst());
+    for (QComboBox* combo : {cboEdit, cboType}) {
+        // The typed text is the cell's text as it stands: nothing completes it, nothing adds it to the items.
+        combo->setCompleter(nullptr);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+    }
     for (QWidget* editor : std::initializer_list<QWidget*>{txtEdit, cboEdit, cboType}) {
+        editor->installEventFilter(this);
         QPalette colours = editor->palette();
         colours.setColor(QPalette::Base, QColor(64, 64, 64));
         colours.setColor(QPalette::Text, QColor(255, 128, 0));

@@ -16,6 +16,7 @@ class ListGrid;
 class Module1;
 class OpenFileDialog;
 class PictureBox;
+class PopupInstance;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -48,6 +49,14 @@ public:
     // Shows the registration page's button look and its panel, and nothing more.
     void ShowRegistrationPanel();
 
+    // Hands the location of the current row to the shell's "open"; the location cell becomes current.
+    void LaunchEntry();
+    // Lays editor (txtEdit, cboEdit or cboType) over the current cell with the cell's text, and gives it the focus.
+    void ShowCellEditor(QWidget* editor);
+
+    // The entry command popup that a right click on the list opens.
+    PopupInstance& PopUp() const { return *m_popUp; }
+
     // The controls, by their design names; the bar's four control arrays are addressed by button index.
     ListGrid* const msgList;
     BrowserPane* const Browser;
@@ -74,6 +83,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();
@@ -88,9 +98,23 @@ private:
     void imgButtonOver_MouseDown(int Index);
     void lblCaption_MouseDown(int Index);
     void imgButtonOFF_MouseMove(int Index);
+    void msgList_DblClick();
+    void msgList_MouseUp(const MouseArgs& args);
+    void msgList_Scroll();
+    void cboEdit_Change();
+    void cboEdit_Click();
+    void cboType_Change();
+    void cboType_Click();
+    void txtEdit_Change();
+    void txtEdit_KeyDown(int KeyCode, int Shift);
+    void cboEdit_LostFocus();
+    void cboType_LostFocus();
+    void txtEdit_LostFocus();
 
     void setUpContentArea();
     void setUpCellEditors();
+    void connectListActions();
+    void chooseLocation();
     void setUpSwitchAndLamp();
     void createCategoryBar();
     void arrangeStackingOrder();
@@ -103,6 +127,7 @@ private:
 
     Module1& m_state;
     Services m_services;
+    PopupInstance* const m_popUp;
     QPixmap m_skin;
     // Where the pointer holds the window while it follows the pointer itself.
     std::optional<QPoint> m_dragOffset;

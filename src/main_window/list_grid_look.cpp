@@ -1,10 +1,22 @@
 #include "list_grid_look.h"
 
+#include <QAbstractItemView>
 #include <QPainter>
 
 void PlainCellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
     QStyledItemDelegate::initStyleOption(option, index);
     option->state &= ~(QStyle::State_HasFocus | QStyle::State_Selected | QStyle::State_MouseOver);
+}
+
+void PlainCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    QStyledItemDelegate::paint(painter, option, index);
+    const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
+    if (!view || view->currentIndex() != index)
+        return;
+    painter->save();
+    painter->setPen(QPen(ListGridColours::EntryText, 1, Qt::DotLine));
+    painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+    painter->restore();
 }
 
 ListGridHeader::ListGridHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {

@@ -4,7 +4,7 @@
 #include <QHeaderView>
 #include <QStyledItemDelegate>
 
-// How the list is drawn: green text on black for the entries, the current cell looking like every other, and a
+// How the list is drawn: green text on black for the entries, a dotted frame around the current cell, and a
 // light-green header row with black text and black lines.
 namespace ListGridColours {
 inline const QColor EntryText{0, 255, 0};
@@ -14,12 +14,15 @@ inline const QColor HeaderBack{192, 255, 192};
 inline const QColor GridLines{0, 0, 0};
 } // namespace ListGridColours
 
-// Draws entry cells without a focus or selection mark.
+// Draws entry cells without the style's focus or selection marks; the current cell gets a dotted frame in the
+// text colour, focus or not, so that the user sees which entry the popup's commands will act on.
 class PlainCellDelegate final : public QStyledItemDelegate {
     Q_OBJECT
 
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;

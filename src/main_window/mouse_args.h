@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <Qt>
 
 class QMouseEvent;
 class QWidget;
@@ -15,6 +16,9 @@ struct MouseArgs {
     int Y = 0;
     QPoint screenPos;
 };
+
+// The keys held as the handlers count them: 1 Shift, 2 Ctrl, 4 Alt.
+int shiftState(Qt::KeyboardModifiers keys);
 
 // The event's arguments, with X and Y measured from the top-left corner of `control`, or of the widget that
 // received the event when `control` is null.

@@ -8,7 +8,7 @@
 Services desktopServices() {
     static ExecutableFolder folder;
     static QtMessageBox messages;
-    static DesktopShellOpen shell;
+    static DesktopShellOpen shell(messages);
     static QtFileDialog dialog;
     return Services{&folder, &messages, &shell, &dialog};
 }

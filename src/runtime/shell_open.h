@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 
+class MessageBox;
 class QWidget;
 
 // The shell's "open" verb: starts a program, or opens a folder or document with the desktop's handler.
@@ -14,10 +15,17 @@ public:
 };
 
 // An executable file starts as a detached process of its own, with no shell in between; anything else goes
-// to the desktop's default handler.
+// to the desktop's default handler. What cannot be opened (nothing there, or nothing to start it) is reported
+// in a message box, as a desktop shell does.
 class DesktopShellOpen final : public ShellOpen {
 public:
+    explicit DesktopShellOpen(MessageBox& messages) : m_messages(messages) {}
     bool open(const QString& path, QWidget* owner) override;
+
+private:
+    bool start(const QString& path) const;
+
+    MessageBox& m_messages;
 };
 
 // Records what would have been opened.

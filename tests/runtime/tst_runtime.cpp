@@ -1,5 +1,6 @@
 #include "busy_pointer.h"
 #include "file_dialog.h"
+#include "message_box.h"
 #include "shell_open.h"
 #include "string_helpers.h"
 #include "twips.h"
@@ -100,8 +101,10 @@ void TestRuntime::shellOpenStartsAProgramWithoutAShell() {
     }
     QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
-    DesktopShellOpen shell;
+    RecordingMessageBox messages;
+    DesktopShellOpen shell(messages);
     QVERIFY(shell.open(program, nullptr));
+    QVERIFY(messages.shown.isEmpty());
     QTRY_VERIFY(QFile::exists(marker));
     QTRY_VERIFY(QFileInfo(marker).size() > 0);
     QVERIFY(!QFile::exists(dir.filePath(u"injected"_s)));
@@ -111,9 +114,13 @@ void TestRuntime::shellOpenStartsAProgramWithoutAShell() {
 }
 
 void TestRuntime::shellOpenReportsWhatCannotBeOpened() {
-    DesktopShellOpen shell;
+    RecordingMessageBox messages;
+    DesktopShellOpen shell(messages);
     QVERIFY(!shell.open(QString(), nullptr));
-    QVERIFY(!shell.open(u"/nonexistent/velmora/app.exe"_s, nullptr));
+    QVERIFY(!shell.open(u"/nonexistent/velmora/my app #1.exe"_s, nullptr));
+    const QStringList expected = {u"「」を開けませんでした。"_s,
+                                  u"「/nonexistent/velmora/my app #1.exe」を開けませんでした。"_s};
+    QCOMPARE(messages.shown, expected);
 }
 
 QTEST_MAIN(TestRuntime)
