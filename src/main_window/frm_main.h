@@ -110,6 +110,8 @@ private:
     void cboEdit_LostFocus();
     void cboType_LostFocus();
     void txtEdit_LostFocus();
+    void msgList_OLEDragDrop(const QStringList& files);
+    void AddDroppedPrograms(const QStringList& files);
 
     void setUpContentArea();
     void setUpCellEditors();

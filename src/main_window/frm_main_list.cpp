@@ -36,6 +36,7 @@ void frmMain::connectListActions() {
     connect(msgList, &ListGrid::DblClick, this, &frmMain::msgList_DblClick);
     connect(msgList, &ListGrid::MouseUp, this, &frmMain::msgList_MouseUp);
     connect(msgList, &ListGrid::Scroll, this, &frmMain::msgList_Scroll);
+    connect(msgList, &ListGrid::OLEDragDrop, this, &frmMain::msgList_OLEDragDrop);
     connect(cboEdit, &QComboBox::editTextChanged, this, &frmMain::cboEdit_Change);
     connect(cboEdit, &QComboBox::activated, this, &frmMain::cboEdit_Click);
     connect(cboType, &QComboBox::editTextChanged, this, &frmMain::cboType_Change);
