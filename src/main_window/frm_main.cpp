@@ -154,6 +154,10 @@ bool frmMain::reportFailure(const StoreResult& result) {
     return true;
 }
 
+bool frmMain::SaveShownList() {
+    return !reportFailure(SaveCurrentList(m_state, msgList->listModel(), programFolder()));
+}
+
 void frmMain::paintEvent(QPaintEvent*) {
     QPainter(this).drawPixmap(0, 0, m_skin);
 }

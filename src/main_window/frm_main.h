@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mouse_args.h"
+#include "popup_host.h"
 #include "services.h"
 
 #include <QPixmap>
@@ -13,6 +14,7 @@ class BarCaption;
 class BarPicture;
 class BrowserPane;
 class ListGrid;
+class ListGridModel;
 class Module1;
 class OpenFileDialog;
 class PictureBox;
@@ -29,7 +31,7 @@ struct StoreResult;
 // The main window: borderless and skinned, 687 x 477 px, with the category bar, the content area (the list, the
 // browser pane and the registration panel in one rectangle), the lamp and the power switch. Closing it ends the
 // program after the shown list has been written back.
-class frmMain final : public QWidget {
+class frmMain final : public QWidget, public PopupHost {
     Q_OBJECT
 
 public:
@@ -47,12 +49,20 @@ public:
     // Moves the selected mark and look from the button of CurrentCategory to button Index.
     void MarkSelectedButton(int Index);
     // Shows the registration page's button look and its panel, and nothing more.
-    void ShowRegistrationPanel();
+    void ShowRegistrationPanel() override;
 
     // Hands the location of the current row to the shell's "open"; the location cell becomes current.
-    void LaunchEntry();
+    void LaunchEntry() override;
     // Lays editor (txtEdit, cboEdit or cboType) over the current cell with the cell's text, and gives it the focus.
     void ShowCellEditor(QWidget* editor);
+
+    // What the popup's commands use.
+    ListGridModel& list() override;
+    Module1& state() override { return m_state; }
+    void EditCurrentCell() override;
+    bool SaveShownList() override;
+    void OpenWithShell(const QString& path) override;
+    void MsgBox(const QString& text) override;
 
     // The entry command popup that a right click on the list opens.
     PopupInstance& PopUp() const { return *m_popUp; }

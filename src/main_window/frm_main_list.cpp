@@ -2,7 +2,10 @@
 
 #include "frm_main.h"
 
+#include "frm_pop_up.h"
 #include "list_grid.h"
+#include "list_grid_model.h"
+#include "message_box.h"
 #include "module1.h"
 #include "open_file_dialog.h"
 #include "popup_instance.h"
@@ -42,6 +45,7 @@ void frmMain::connectListActions() {
     connect(cboType, &QComboBox::editTextChanged, this, &frmMain::cboType_Change);
     connect(cboType, &QComboBox::activated, this, &frmMain::cboType_Click);
     connect(txtEdit, &QLineEdit::textChanged, this, &frmMain::txtEdit_Change);
+    connect(m_popUp, &PopupInstance::Created, this, [this](frmPopUp* form) { form->AttachCommands(*this); });
 }
 
 void frmMain::msgList_DblClick() {
@@ -77,7 +81,7 @@ void frmMain::chooseLocation() {
 
 void frmMain::LaunchEntry() {
     msgList->setCol(LocationColumn);
-    m_services.shell->open(msgList->Text(), this);
+    OpenWithShell(msgList->Text());
 }
 
 void frmMain::ShowCellEditor(QWidget* editor) {
@@ -95,6 +99,22 @@ void frmMain::ShowCellEditor(QWidget* editor) {
     editor->activateWindow();
     editor->setFocus(Qt::OtherFocusReason);
     m_state.ListDirty = true;
+}
+
+void frmMain::EditCurrentCell() {
+    ShowCellEditor(txtEdit);
+}
+
+ListGridModel& frmMain::list() {
+    return msgList->listModel();
+}
+
+void frmMain::OpenWithShell(const QString& path) {
+    m_services.shell->open(path, this);
+}
+
+void frmMain::MsgBox(const QString& text) {
+    m_services.messages->MsgBox(text);
 }
 
 void frmMain::msgList_MouseUp(const MouseArgs& args) {

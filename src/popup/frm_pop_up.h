@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 
+class PopupHost;
 class QLineEdit;
 
 // The entry command popup: five menu items and two separators on a skinned background, the item under the
@@ -30,6 +31,8 @@ public:
 
     // Runs handler for each click on one of the menu labels, under the guard that Unload describes.
     void OnClick(SkinLabel* label, std::function<void()> handler);
+    // Makes the five menu items the commands for the current entry of host's list.
+    void AttachCommands(PopupHost& host);
 
     // A text buffer for the commands; never shown.
     QLineEdit* const txtSearch;
@@ -54,6 +57,12 @@ private:
     void lblDelete_MouseMove();
     void lblOpen_MouseMove();
     void lblRegister_MouseMove();
+    void lblBoot_Click();
+    void lblEdit_Click();
+    void lblDelete_Click();
+    void lblOpen_Click();
+    void lblRegister_Click();
+    void OpenEntryFolder();
 
     void HighlightMenuItem(SkinLabel* item);
     void ClearMenuHighlight();
@@ -61,6 +70,7 @@ private:
     std::array<SkinLabel*, 5> menuItems() const { return {lblBoot, lblEdit, lblDelete, lblOpen, lblRegister}; }
 
     QPixmap m_skin;
+    PopupHost* m_host = nullptr;
     int m_runningClicks = 0;
     bool m_unloaded = false;
 };
