@@ -16,9 +16,8 @@ class ListGrid;
 class Module1;
 class OpenFileDialog;
 class PictureBox;
+class RegisterPanel;
 class QComboBox;
-class QFrame;
-class QLabel;
 class QLineEdit;
 class QTimer;
 class SelectedBarPicture;
@@ -51,8 +50,7 @@ public:
     // The controls, by their design names; the bar's four control arrays are addressed by button index.
     ListGrid* const msgList;
     BrowserPane* const Browser;
-    QFrame* const fraRegister;
-    QLabel* const lblRegister;
+    RegisterPanel* const fraRegister;
     QComboBox* const cboEdit;
     QComboBox* const cboType;
     QLineEdit* const txtEdit;
@@ -88,13 +86,23 @@ private:
     void imgButtonOver_MouseDown(int Index);
     void lblCaption_MouseDown(int Index);
     void imgButtonOFF_MouseMove(int Index);
+    void cboItamize_Click();
+    void cmdOpen_Click();
+    void imgOK_MouseMove();
+    void fraRegister_MouseMove();
+    void imgOKover_Click();
+    void Timer_Timer();
+    void RegisterEntry();
 
     void setUpContentArea();
     void setUpCellEditors();
     void setUpSwitchAndLamp();
     void createCategoryBar();
+    void connectRegistrationPanel();
     void arrangeStackingOrder();
     void showRegistrationPage();
+    // Puts the confirmation message where the marquee starts: beyond the panel's right edge.
+    void parkRegisterMessage();
     void refillKinds(const QStringList& kinds);
     QString programFolder() const;
     // Shows the message of a load or write-back that failed; true when it did.

@@ -8,10 +8,9 @@
 #include "category_table.h"
 #include "list_grid.h"
 #include "list_grid_model.h"
+#include "skin_label.h"
 
 #include <QComboBox>
-#include <QFrame>
-#include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 #include <QtTest>
@@ -272,7 +271,7 @@ void TestCategoryBar::registrationAndHelpPages() {
     } else {
         QVERIFY(w.fraRegister->isVisible() && w.Browser->isHidden());
         // The confirmation waits beyond the panel's right edge: 480 + 9375 twips from the panel's left.
-        QCOMPARE(w.lblRegister->x(), 657);
+        QCOMPARE(w.fraRegister->lblRegister->x(), 657);
     }
     // Leaving the page writes nothing, ListDirty set as it is.
     b.write(Document, "sentinel");
