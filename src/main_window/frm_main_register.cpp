@@ -88,7 +88,7 @@ void frmMain::RegisterEntry() {
     m_state.CurrentCategory = category->index;
 
     // An unreadable file is never replaced by a list that holds only the new entry.
-    if (reportFailure(LoadCategoryList(m_state, msgList->listModel(), programFolder(), m_state.CurrentCsvFile)))
+    if (reportFailure(LoadCategoryList(m_state, msgList->listModel(), programFolder(), category->fileName)))
         return;
     msgList->AddItem(panel.txtSoftName->text());
     msgList->setRow(msgList->Rows() - 1);
