@@ -13,6 +13,7 @@
 #include "picture_box.h"
 #include "popup_instance.h"
 #include "program_folder.h"
+#include "register_panel.h"
 #include "shape_outline.h"
 #include "twips.h"
 #include "velmora_assets.h"
@@ -20,9 +21,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFrame>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -47,8 +46,8 @@ template <typename Control> Control* named(Control* control, const QString& name
 
 frmMain::frmMain(Module1& state, const Services& services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), msgList(named(new ListGrid(this), u"msgList"_s)),
-      Browser(named(new BrowserPane(this), u"Browser"_s)), fraRegister(named(new QFrame(this), u"fraRegister"_s)),
-      lblRegister(named(new QLabel(fraRegister), u"lblRegister"_s)), cboEdit(named(new QComboBox(this), u"cboEdit"_s)),
+      Browser(named(new BrowserPane(this), u"Browser"_s)),
+      fraRegister(named(new RegisterPanel(this), u"fraRegister"_s)), cboEdit(named(new QComboBox(this), u"cboEdit"_s)),
       cboType(named(new QComboBox(this), u"cboType"_s)), txtEdit(named(new QLineEdit(this), u"txtEdit"_s)),
       picSwitch(named(new PictureBox(QPixmap(QString::fromLatin1(Assets::SwitchImage)), this), u"picSwitch"_s)),
       picLED(named(new PictureBox(QPixmap(QString::fromLatin1(Assets::LedImage)), this), u"picLED"_s)),
@@ -69,6 +68,7 @@ frmMain::frmMain(Module1& state, const Services& services, QWidget* parent)
     setUpSwitchAndLamp();
     Timer->setInterval(100);
     createCategoryBar();
+    connectRegistrationPanel();
     arrangeStackingOrder();
     // Each control answers the mouse over its own box; nothing it leaves unhandled reaches the background.
     for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -83,10 +83,6 @@ void frmMain::setUpContentArea() {
     msgList->setGeometry(ContentArea);
     Browser->setGeometry(ContentArea);
     fraRegister->setGeometry(ContentArea);
-    fraRegister->setAutoFillBackground(true);
-    fraRegister->setPalette(QPalette(Qt::black, Qt::black));
-    fraRegister->hide();
-    lblRegister->move(Twips::toPixels(QPoint(7920, 5040)));
     msgList->setFocus();
 }
 

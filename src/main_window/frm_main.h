@@ -20,10 +20,9 @@ class OpenFileDialog;
 class PictureBox;
 class PopupInstance;
 class QComboBox;
-class QFrame;
-class QLabel;
 class QLineEdit;
 class QTimer;
+class RegisterPanel;
 class SelectedBarPicture;
 class ShapeOutline;
 struct StoreResult;
@@ -70,8 +69,7 @@ public:
     // The controls, by their design names; the bar's four control arrays are addressed by button index.
     ListGrid* const msgList;
     BrowserPane* const Browser;
-    QFrame* const fraRegister;
-    QLabel* const lblRegister;
+    RegisterPanel* const fraRegister;
     QComboBox* const cboEdit;
     QComboBox* const cboType;
     QLineEdit* const txtEdit;
@@ -122,6 +120,13 @@ private:
     void txtEdit_LostFocus();
     void msgList_OLEDragDrop(const QStringList& files);
     void AddDroppedPrograms(const QStringList& files);
+    void cboItamize_Click();
+    void cmdOpen_Click();
+    void imgOK_MouseMove();
+    void fraRegister_MouseMove();
+    void imgOKover_Click();
+    void Timer_Timer();
+    void RegisterEntry();
 
     void setUpContentArea();
     void setUpCellEditors();
@@ -129,8 +134,11 @@ private:
     void chooseLocation();
     void setUpSwitchAndLamp();
     void createCategoryBar();
+    void connectRegistrationPanel();
     void arrangeStackingOrder();
     void showRegistrationPage();
+    // Puts the confirmation message where the marquee starts: beyond the panel's right edge.
+    void parkRegisterMessage();
     void refillKinds(const QStringList& kinds);
     QString programFolder() const;
     // Shows the message of a load or write-back that failed; true when it did.

@@ -8,12 +8,11 @@
 #include "category_table.h"
 #include "list_grid.h"
 #include "module1.h"
+#include "register_panel.h"
 #include "twips.h"
 #include "velmora_assets.h"
 
 #include <QComboBox>
-#include <QFrame>
-#include <QLabel>
 #include <QSignalBlocker>
 #include <QTimer>
 
@@ -126,14 +125,14 @@ void frmMain::MarkSelectedButton(int Index) {
 void frmMain::SelectCategory(int Index) {
     if (!isButtonIndex(Index))
         return;
+    // The page shown before is written back before anything of the window changes: when that fails, the window
+    // stays exactly as it was, so nothing the user changed is dropped.
+    if (reportFailure(SaveCurrentList(m_state, msgList->listModel(), programFolder())))
+        return;
     HideCellEditors();
     Timer->stop();
     Browser->setVisible(false);
     fraRegister->setVisible(false);
-    // The page shown before is written back before anything of the new page shows: when that fails, the list
-    // keeps its rows and the bar its looks, so nothing the user changed is dropped.
-    if (reportFailure(SaveCurrentList(m_state, msgList->listModel(), programFolder())))
-        return;
     MarkSelectedButton(Index);
     msgList->setRows(1);
 
@@ -164,8 +163,6 @@ void frmMain::ShowRegistrationPanel() {
 }
 
 void frmMain::showRegistrationPage() {
-    // The confirmation message waits beyond the panel's right edge, from where the marquee brings it in.
-    const int parkedLeft = fraRegister->x() + fraRegister->width();
-    lblRegister->move(parkedLeft, lblRegister->y());
+    parkRegisterMessage();
     fraRegister->setVisible(true);
 }

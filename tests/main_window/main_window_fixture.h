@@ -7,6 +7,7 @@
 #include "message_box.h"
 #include "module1.h"
 #include "program_folder.h"
+#include "register_panel.h"
 #include "shell_open.h"
 
 #include <QDir>

@@ -10,6 +10,8 @@ void SkinLabel::setCaption(const QString& caption) {
     if (caption == m_caption)
         return;
     m_caption = caption;
+    if (m_autoSize)
+        resize(sizeHint());
     update();
 }
 
@@ -26,6 +28,22 @@ void SkinLabel::setBackStyle(int style) {
         return;
     m_backStyle = style;
     update();
+}
+
+void SkinLabel::setAutoSize(bool autoSize) {
+    m_autoSize = autoSize;
+    if (m_autoSize)
+        resize(sizeHint());
+}
+
+QSize SkinLabel::sizeHint() const {
+    return fontMetrics().size(Qt::TextSingleLine, m_caption);
+}
+
+void SkinLabel::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange && m_autoSize)
+        resize(sizeHint());
 }
 
 void SkinLabel::paintEvent(QPaintEvent*) {
