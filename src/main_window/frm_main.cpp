@@ -16,6 +16,7 @@
 #include "register_panel.h"
 #include "shape_outline.h"
 #include "twips.h"
+#include "typed_combo_box.h"
 #include "velmora_assets.h"
 
 #include <QCloseEvent>
@@ -91,17 +92,12 @@ void frmMain::setUpCellEditors() {
     txtEdit->setFrame(false);
     txtEdit->setText(u"txtEdit"_s);
     cboEdit->setGeometry(Twips::toPixels(1320, 6600, 1215, 300));
-    cboEdit->setEditable(true);
+    makeTypedComboBox(cboEdit);
     cboEdit->setEditText(u"cboEdit"_s);
     cboType->setGeometry(Twips::toPixels(2640, 6600, 1335, 300));
-    cboType->setEditable(true);
+    makeTypedComboBox(cboType);
     cboType->addItems(EntryTypes());
     cboType->setEditText(EntryTypes().constFirst());
-    for (QComboBox* combo : {cboEdit, cboType}) {
-        // The typed text is the cell's text as it stands: nothing completes it, nothing adds it to the items.
-        combo->setCompleter(nullptr);
-        combo->setInsertPolicy(QComboBox::NoInsert);
-    }
     for (QWidget* editor : std::initializer_list<QWidget*>{txtEdit, cboEdit, cboType}) {
         editor->installEventFilter(this);
         QPalette colours = editor->palette();

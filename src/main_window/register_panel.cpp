@@ -4,6 +4,7 @@
 #include "image_control.h"
 #include "skin_label.h"
 #include "twips.h"
+#include "typed_combo_box.h"
 #include "velmora_assets.h"
 
 #include <QComboBox>
@@ -100,8 +101,8 @@ RegisterPanel::RegisterPanel(QWidget* parent)
 
     cboItamize->addItems(categoryCaptions());
     cboItamize->setCurrentIndex(-1);
-    cboREdit->setEditable(true);
-    cboRType->setEditable(true);
+    makeTypedComboBox(cboREdit);
+    makeTypedComboBox(cboRType);
     cboRType->addItems(EntryTypes());
     cboRType->setEditText(EntryTypes().constFirst());
     for (QLineEdit* box : {txtSoftName, txtSoftLocation})
