@@ -9,6 +9,29 @@
 namespace {
 
 constexpr QByteArrayView Utf8Bom("\xEF\xBB\xBF");
+constexpr char CtrlZ = '\x1A';
+
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+
+// Where the blanks that start at pos end.
+qsizetype skipBlanks(QStringView line, qsizetype pos) {
+    while (pos < line.size() && isBlank(line[pos]))
+        ++pos;
+    return pos;
+}
+
+bool isLineEnd(QChar c) {
+    return c == u'\r' || c == u'\n';
+}
+
+// The text that shows the most of bytes that are neither clean UTF-8 nor clean code page 932.
+QString decodeDamaged(QByteArrayView bytes) {
+    const QString asUtf8 = QString::fromUtf8(bytes);
+    const QString asCp932 = Cp932::decodeLossy(bytes);
+    return asUtf8.count(QChar::ReplacementCharacter) < asCp932.count(QChar::ReplacementCharacter) ? asUtf8 : asCp932;
+}
 
 // Reads one field of line starting at pos and moves pos past it and past the comma that ends it; more tells
 // whether such a comma was there, so that another field follows.
@@ -16,7 +39,7 @@ QString readField(QStringView line, qsizetype& pos, bool& more) {
     more = false;
     QString field;
     if (pos < line.size() && line[pos] == u'"') {
-        // A quote ends the field only where a comma or the line's end follows it; "" is one quote.
+        // A quote ends the field only where a comma or the line's end follows it, blanks aside; "" is one quote.
         ++pos;
         for (;;) {
             const qsizetype quote = line.indexOf(u'"', pos);
@@ -27,10 +50,13 @@ QString readField(QStringView line, qsizetype& pos, bool& more) {
             }
             field.append(line.sliced(pos, quote - pos));
             pos = quote + 1;
-            if (pos == line.size())
+            const qsizetype after = skipBlanks(line, pos);
+            if (after == line.size()) {
+                pos = after;
                 return field;
-            if (line[pos] == u',') {
-                ++pos;
+            }
+            if (line[after] == u',') {
+                pos = after + 1;
                 more = true;
                 return field;
             }
@@ -61,7 +87,9 @@ CatalogEntry parseLine(QStringView line) {
     return entry;
 }
 
-bool needsRewriting(QChar c) { return c == u'"' || c == u'\r' || c == u'\n'; }
+bool needsRewriting(QChar c) {
+    return c == u'"' || c == u'\r' || c == u'\n';
+}
 
 void appendField(QString& text, const QString& field) {
     text.append(u'"');
@@ -84,25 +112,38 @@ void appendField(QString& text, const QString& field) {
 
 namespace CategoryFile {
 
+QString decode(QByteArrayView bytes, bool& intact) {
+    intact = true;
+    if (bytes.endsWith(CtrlZ))
+        bytes.chop(1);
+    if (bytes.startsWith(Utf8Bom)) {
+        bytes = bytes.sliced(Utf8Bom.size());
+        intact = bytes.isValidUtf8();
+        return QString::fromUtf8(bytes);
+    }
+    if (bytes.isValidUtf8())
+        return QString::fromUtf8(bytes);
+    if (std::optional<QString> text = Cp932::decode(bytes))
+        return *std::move(text);
+    intact = false;
+    return decodeDamaged(bytes);
+}
+
 QList<CatalogEntry> parse(QByteArrayView bytes) {
-    if (bytes.startsWith(Utf8Bom))
-        return parseText(QString::fromUtf8(bytes.sliced(Utf8Bom.size())));
-    return parseText(Cp932::decode(bytes));
+    bool intact;
+    return parseText(decode(bytes, intact));
 }
 
 QList<CatalogEntry> parseText(QStringView text) {
+    // Not reserved ahead: a file of blank lines holds no entry at all.
     QList<CatalogEntry> entries;
-    entries.reserve(text.count(u'\n') + 1);
     qsizetype start = 0;
     while (start < text.size()) {
-        qsizetype end = text.indexOf(u'\n', start);
-        if (end < 0)
-            end = text.size();
-        QStringView line = text.sliced(start, end - start);
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        if (!line.isEmpty())
-            entries.append(parseLine(line));
+        qsizetype end = start;
+        while (end < text.size() && !isLineEnd(text[end]))
+            ++end;
+        if (end > start)
+            entries.append(parseLine(text.sliced(start, end - start)));
         start = end + 1;
     }
     return entries;

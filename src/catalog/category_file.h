@@ -12,9 +12,17 @@
 // UTF-8 (the writer's choice when a field holds text that code page 932 cannot).
 namespace CategoryFile {
 
-// Entries of a file's bytes, in line order. Reading is lenient so that no line is lost: LF or CR LF line ends,
-// blank lines skipped, unquoted fields, missing fields empty, fields past the fourth joined to the fourth with
-// their commas, and a doubled quote inside a quoted field read as one quote.
+// The text of a file's bytes. A file with the byte-order mark is UTF-8. Without it, a file that is valid UTF-8 is
+// read as UTF-8, since an editor may have saved it so (Japanese text in UTF-8 often happens to be valid code page
+// 932 as well, but as other characters), and any other file as code page 932. One final Ctrl-Z, which old
+// editors put at the end of a file, is not text. intact is false when the bytes are none of these: the text then
+// holds U+FFFD for what could not be read, and writing it back would lose the original bytes.
+QString decode(QByteArrayView bytes, bool& intact);
+
+// Entries of a file's bytes, in line order. Reading is lenient so that no line is lost: CR, LF or CR LF line
+// ends, blank lines skipped, unquoted fields, blanks after a closing quote dropped, missing fields empty, fields
+// past the fourth joined to the fourth with their commas, and a doubled quote inside a quoted field read as one
+// quote.
 QList<CatalogEntry> parse(QByteArrayView bytes);
 
 // Entries of a file's text, already decoded.

@@ -10,6 +10,12 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -23,50 +29,39 @@ void makeLastLocationCurrent(ListGridModel& list) {
     list.setCol(3);
 }
 
-} // namespace
+enum class ReadStatus { Read, Missing, Unreadable };
 
-QString categoryFilePath(const QString& programFolder, const QString& fileName) {
-    return programFolder + "/CSV/"_L1 + fileName;
+// Reads a whole regular file. Only a file that does not exist is missing. Anything but a regular file (after
+// links) is unreadable without being read: a FIFO would wait for a writer for ever, a device might never end.
+ReadStatus readRegularFile(const QString& path, QByteArray& bytes) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info;
+    if (::stat(name.constData(), &info) != 0)
+        return errno == ENOENT ? ReadStatus::Missing : ReadStatus::Unreadable;
+    if (!S_ISREG(info.st_mode))
+        return ReadStatus::Unreadable;
+    // Non-blocking and checked again once open, in case something else took the file's place meanwhile.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return ReadStatus::Unreadable;
+    QFile file;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return ReadStatus::Unreadable;
+    }
+    bytes = file.readAll();
+    return file.error() == QFileDevice::NoError ? ReadStatus::Read : ReadStatus::Unreadable;
 }
 
-StoreResult LoadCategoryList(Module1& state, ListGridModel& list, const QString& programFolder,
-                             const QString& fileName) {
-    list.setRows(1);
-    QFile file(categoryFilePath(programFolder, fileName));
-    if (!file.exists()) {
-        state.CurrentCsvFile = fileName;
-        return {};
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        state.CurrentCsvFile.clear();
-        return failure(u"カテゴリファイル「%1」を読み込めませんでした。"_s.arg(fileName));
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        state.CurrentCsvFile.clear();
-        return failure(u"カテゴリファイル「%1」を読み込めませんでした。"_s.arg(fileName));
-    }
-    file.close();
-
-    QList<CatalogEntry> entries = CategoryFile::parse(bytes);
-    if (!entries.isEmpty()) {
-        state.CurrentRecord = entries.constLast();
-        list.appendEntries(std::move(entries));
-        makeLastLocationCurrent(list);
-    }
-    state.CurrentCsvFile = fileName;
-    return {};
+StoreResult loadFailed(Module1& state, const QString& fileName, const QString& message) {
+    state.CurrentCsvFile.clear();
+    state.UnreadableCsvFile = fileName;
+    return failure(message);
 }
 
-StoreResult SaveCurrentList(Module1& state, ListGridModel& list, const QString& programFolder) {
-    if (!state.ListDirty || state.CurrentCategory == CategoryTable::RegistrationPage || list.Rows() == 1)
-        return {StoreResult::Skipped, {}};
-    return WriteListBack(state, list, programFolder);
-}
-
-StoreResult WriteListBack(Module1& state, ListGridModel& list, const QString& programFolder) {
-    if (state.CurrentCsvFile.isEmpty() || list.Rows() == 1)
-        return {StoreResult::Skipped, {}};
+// Replaces the file CurrentCsvFile names with the list's entry rows, however many.
+StoreResult replaceFile(Module1& state, ListGridModel& list, const QString& programFolder) {
     const QString fileName = state.CurrentCsvFile;
     const QString path = categoryFilePath(programFolder, fileName);
     const QString cannotSave = u"カテゴリファイル「%1」を保存できませんでした。"_s.arg(fileName);
@@ -81,7 +76,71 @@ StoreResult WriteListBack(Module1& state, ListGridModel& list, const QString& pr
     if (file.write(bytes) != bytes.size() || !file.commit())
         return failure(cannotSave);
 
-    state.CurrentRecord = list.entries().constLast();
-    makeLastLocationCurrent(list);
+    if (list.Rows() > 1) {
+        state.CurrentRecord = list.entries().constLast();
+        makeLastLocationCurrent(list);
+    }
     return {};
+}
+
+} // namespace
+
+QString categoryFilePath(const QString& programFolder, const QString& fileName) {
+    return programFolder + "/CSV/"_L1 + fileName;
+}
+
+StoreResult LoadCategoryList(Module1& state, ListGridModel& list, const QString& programFolder,
+                             const QString& fileName) {
+    list.setRows(1);
+    state.ListEmptiedByRemoval = false;
+    state.UnreadableCsvFile.clear();
+    QByteArray bytes;
+    switch (readRegularFile(categoryFilePath(programFolder, fileName), bytes)) {
+    case ReadStatus::Missing:
+        state.CurrentCsvFile = fileName;
+        return {};
+    case ReadStatus::Unreadable:
+        return loadFailed(state, fileName, u"カテゴリファイル「%1」を読み込めませんでした。"_s.arg(fileName));
+    case ReadStatus::Read:
+        break;
+    }
+
+    bool intact;
+    QList<CatalogEntry> entries = CategoryFile::parseText(CategoryFile::decode(bytes, intact));
+    if (!entries.isEmpty()) {
+        state.CurrentRecord = entries.constLast();
+        list.appendEntries(std::move(entries));
+        makeLastLocationCurrent(list);
+    }
+    if (!intact)
+        return loadFailed(
+            state, fileName,
+            u"カテゴリファイル「%1」には読み取れない文字が含まれています。このカテゴリへの変更は保存されません。"_s.arg(
+                fileName));
+    state.CurrentCsvFile = fileName;
+    return {};
+}
+
+StoreResult SaveCurrentList(Module1& state, ListGridModel& list, const QString& programFolder) {
+    // The removal is answered by this write-back alone: a list emptied later by a page switch is no removal.
+    const bool removed = std::exchange(state.ListEmptiedByRemoval, false);
+    if (!state.ListDirty || state.CurrentCategory == CategoryTable::RegistrationPage || (list.Rows() == 1 && !removed))
+        return {StoreResult::Skipped, {}};
+    if (!state.UnreadableCsvFile.isEmpty())
+        return {StoreResult::NotSaved,
+                u"カテゴリファイル「%1」を読み込めなかったため、このカテゴリへの変更は保存されませんでした。"_s.arg(
+                    state.UnreadableCsvFile)};
+    if (state.CurrentCsvFile.isEmpty())
+        return {StoreResult::Skipped, {}};
+    const StoreResult result = replaceFile(state, list, programFolder);
+    // A failed write-back keeps the list as it was for another try.
+    if (result.failed())
+        state.ListEmptiedByRemoval = removed;
+    return result;
+}
+
+StoreResult WriteListBack(Module1& state, ListGridModel& list, const QString& programFolder) {
+    if (state.CurrentCsvFile.isEmpty() || list.Rows() == 1)
+        return {StoreResult::Skipped, {}};
+    return replaceFile(state, list, programFolder);
 }

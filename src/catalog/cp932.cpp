@@ -49,11 +49,7 @@ bool isOneWay(char16_t c) {
     }
 }
 
-} // namespace
-
-namespace Cp932 {
-
-QString decode(QByteArrayView bytes) {
+std::optional<QString> toText(QByteArrayView bytes, bool replaceInvalid) {
     // Never more UTF-16 units than bytes.
     QString text(bytes.size(), Qt::Uninitialized);
     Converter cd(Utf16, "CP932");
@@ -63,6 +59,8 @@ QString decode(QByteArrayView bytes) {
     char* out = outStart;
     size_t outLeft = static_cast<size_t>(text.size()) * sizeof(char16_t);
     while (inLeft > 0 && !cd.convert(in, inLeft, out, outLeft)) {
+        if (!replaceInvalid)
+            return std::nullopt;
         if (errno != EILSEQ && errno != EINVAL)
             break;
         // An invalid or cut-off sequence: one replacement character for its first byte, then go on.
@@ -75,6 +73,18 @@ QString decode(QByteArrayView bytes) {
     }
     text.truncate((out - outStart) / static_cast<qsizetype>(sizeof(char16_t)));
     return text;
+}
+
+} // namespace
+
+namespace Cp932 {
+
+std::optional<QString> decode(QByteArrayView bytes) {
+    return toText(bytes, false);
+}
+
+QString decodeLossy(QByteArrayView bytes) {
+    return *toText(bytes, true);
 }
 
 std::optional<QByteArray> encode(QStringView text) {

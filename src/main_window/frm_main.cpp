@@ -140,10 +140,9 @@ QString frmMain::programFolder() const {
 }
 
 bool frmMain::reportFailure(const StoreResult& result) {
-    if (!result.failed())
-        return false;
-    m_services.messages->MsgBox(result.message);
-    return true;
+    if (!result.message.isEmpty())
+        m_services.messages->MsgBox(result.message);
+    return result.failed();
 }
 
 bool frmMain::SaveShownList() {

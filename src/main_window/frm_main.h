@@ -141,7 +141,7 @@ private:
     void parkRegisterMessage();
     void refillKinds(const QStringList& kinds);
     QString programFolder() const;
-    // Shows the message of a load or write-back that failed; true when it did.
+    // Shows the message of a load or write-back, if it has one; true when it failed.
     bool reportFailure(const StoreResult& result);
     void moveWindowWithPointer(const QPoint& screenPos);
 

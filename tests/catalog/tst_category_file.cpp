@@ -1,7 +1,10 @@
 #include "category_file.h"
 #include "cp932.h"
 
+#include <QFile>
 #include <QTest>
+
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -13,7 +16,9 @@ private slots:
     void codePage932();
     void oneWayCharactersAreNotEncoded_data();
     void oneWayCharactersAreNotEncoded();
-    void invalidBytesDecodeAsReplacement();
+    void invalidBytesAreRefusedOrReplaced();
+    void decodesUtf8OrCodePage932_data();
+    void decodesUtf8OrCodePage932();
 
     void writesQuotedFieldsWithCrLf();
     void writesOneLinePerEntryWhateverTheFieldsHold();
@@ -24,6 +29,7 @@ private slots:
     void readsMalformedLinesWithoutLosingText_data();
     void readsMalformedLinesWithoutLosingText();
     void readsUnescapedQuotesLiterally();
+    void blankLinesTakeNoMemoryAhead();
 };
 
 static CatalogEntry entry(const QString& name, const QString& kind, const QString& type, const QString& location) {
@@ -63,6 +69,10 @@ void TestCategoryFile::oneWayCharactersAreNotEncoded_data() {
     QTest::newRow("em dash") << u"—"_s;
     QTest::newRow("accented latin") << u"café"_s;
     QTest::newRow("emoji") << u"😀"_s;
+    QTest::newRow("cent sign") << u"¢"_s;
+    QTest::newRow("pound sign") << u"£"_s;
+    QTest::newRow("not sign") << u"¬"_s;
+    QTest::newRow("overline") << u"‾"_s;
 }
 
 void TestCategoryFile::oneWayCharactersAreNotEncoded() {
@@ -70,12 +80,43 @@ void TestCategoryFile::oneWayCharactersAreNotEncoded() {
     QVERIFY(!Cp932::encode(text).has_value());
 }
 
-void TestCategoryFile::invalidBytesDecodeAsReplacement() {
-    QCOMPARE(Cp932::decode(QByteArray::fromHex("41a0428220")), u"A\uFFFDB\uFFFD "_s);
+void TestCategoryFile::invalidBytesAreRefusedOrReplaced() {
+    QCOMPARE(Cp932::decode(QByteArray::fromHex("41a042")), std::nullopt);
+    QCOMPARE(Cp932::decode(QByteArray::fromHex("414281")), std::nullopt);
+    QCOMPARE(Cp932::decode({}), std::optional(QString()));
+    QCOMPARE(Cp932::decodeLossy(QByteArray::fromHex("41a0428220")), u"A\uFFFDB\uFFFD "_s);
     // A lead byte cut off at the end.
-    QCOMPARE(Cp932::decode(QByteArray::fromHex("414281")), u"AB\uFFFD"_s);
-    QCOMPARE(Cp932::decode({}), QString());
+    QCOMPARE(Cp932::decodeLossy(QByteArray::fromHex("414281")), u"AB\uFFFD"_s);
     QCOMPARE(CategoryFile::parse(QByteArray::fromHex("22ff222c2261220d0a")).size(), 1);
+}
+
+void TestCategoryFile::decodesUtf8OrCodePage932_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("intact");
+    const QString line = u"\"メモ帳\",\"ワープロ\",\"フリーウェア\",\"/x/a.exe\"\r\n"_s;
+    QTest::newRow("code page 932") << *Cp932::encode(line) << line << true;
+    // These bytes are valid code page 932 as well, but read so they are other characters.
+    QTest::newRow("utf-8") << line.toUtf8() << line << true;
+    QTest::newRow("utf-8 with mark") << "\xEF\xBB\xBF" + line.toUtf8() << line << true;
+    QTest::newRow("ascii") << QByteArray("\"a\",\"\",\"\",\"/x\"") << u"\"a\",\"\",\"\",\"/x\""_s << true;
+    QTest::newRow("final ctrl-z") << *Cp932::encode(line) + "\x1A" << line << true;
+    QTest::newRow("ctrl-z after utf-8") << line.toUtf8() + "\x1A" << line << true;
+    QTest::newRow("code page 932 with a stray byte")
+        << *Cp932::encode(u"メモ帳"_s) + "\xA0" << u"メモ帳\uFFFD"_s << false;
+    QTest::newRow("utf-8 with a stray byte")
+        << u"テキストエディタ"_s.toUtf8() + "\xFF" << u"テキストエディタ\uFFFD"_s << false;
+    QTest::newRow("mark with bytes that are not utf-8")
+        << QByteArray("\xEF\xBB\xBF\"\x83\x81\"") << u"\"\uFFFD\uFFFD\""_s << false;
+}
+
+void TestCategoryFile::decodesUtf8OrCodePage932() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QFETCH(bool, intact);
+    bool readable = !intact;
+    QCOMPARE(CategoryFile::decode(bytes, readable), text);
+    QCOMPARE(readable, intact);
 }
 
 void TestCategoryFile::writesQuotedFieldsWithCrLf() {
@@ -108,8 +149,9 @@ void TestCategoryFile::writesUtf8WithBomWhenAFieldDoesNotFit() {
     };
     const QByteArray bytes = CategoryFile::format(entries);
     QVERIFY(bytes.startsWith("\xEF\xBB\xBF\"メモ帳\""));
-    QCOMPARE(QString::fromUtf8(bytes.sliced(3)),
-             u"\"メモ帳\",\"\",\"\",\"/opt/a.exe\"\r\n\"Éditeur 😀\",\"ワープロ\",\"フリーウェア\",\"/home/ユーザー/〜/ed.exe\"\r\n"_s);
+    QCOMPARE(
+        QString::fromUtf8(bytes.sliced(3)),
+        u"\"メモ帳\",\"\",\"\",\"/opt/a.exe\"\r\n\"Éditeur 😀\",\"ワープロ\",\"フリーウェア\",\"/home/ユーザー/〜/ed.exe\"\r\n"_s);
     QCOMPARE(CategoryFile::parse(bytes), entries);
 }
 
@@ -130,6 +172,12 @@ void TestCategoryFile::readsLineEndsAndBlankLines() {
     QCOMPARE(CategoryFile::parse("\"a\",\"b\",\"c\",\"d\"\n\n\r\n\"e\",\"f\",\"g\",\"h\"\n"), two);
     QCOMPARE(CategoryFile::parse(""), QList<CatalogEntry>());
     QCOMPARE(CategoryFile::parse("\r\n\n"), QList<CatalogEntry>());
+    // A lone CR ends a line as well, and no CR stays in a field.
+    QCOMPARE(CategoryFile::parse("\"a\",\"b\",\"c\",\"d\"\r\"e\",\"f\",\"g\",\"h\"\r"), two);
+    QCOMPARE(CategoryFile::parse("\"a\",\"b\",\"c\",\"d\"\r\r\n\"e\",\"f\",\"g\",\"h\"\r\r\n"), two);
+    QCOMPARE(CategoryFile::parse("\r\r\n\r"), QList<CatalogEntry>());
+    // One final Ctrl-Z, as old editors end a file, is no entry.
+    QCOMPARE(CategoryFile::parse("\"a\",\"b\",\"c\",\"d\"\r\n\"e\",\"f\",\"g\",\"h\"\r\n\x1A"), two);
 }
 
 void TestCategoryFile::readsMalformedLinesWithoutLosingText_data() {
@@ -146,6 +194,10 @@ void TestCategoryFile::readsMalformedLinesWithoutLosingText_data() {
     QTest::newRow("unclosed quote") << QByteArray("\"a\",\"b,c") << QStringList{"a", "b,c", "", ""};
     QTest::newRow("text after closing quote")
         << QByteArray("\"a\"x,\"b\",\"c\",\"d\"") << QStringList{"a\"x,\"b", "c", "d", ""};
+    QTest::newRow("blanks after closing quotes")
+        << QByteArray("\"a\" ,\"b\"\t,\"c\",\"/x/a.exe\"  ") << QStringList{"a", "b", "c", "/x/a.exe"};
+    QTest::newRow("blanks then text after closing quote")
+        << QByteArray("\"a\" x,\"b\",\"c\",\"d\"") << QStringList{"a\" x,\"b", "c", "d", ""};
     QTest::newRow("lone quote") << QByteArray("\"") << QStringList{"", "", "", ""};
     QTest::newRow("commas only") << QByteArray(",,,,,") << QStringList{"", "", "", ",,"};
 }
@@ -162,6 +214,24 @@ void TestCategoryFile::readsUnescapedQuotesLiterally() {
     // Lines written before quotes were doubled hold them bare.
     const QList<CatalogEntry> entries = CategoryFile::parse("\"say \"hi\" now\",\"\",\"\",\"C:\\\"x\\a.exe\"\r\n");
     QCOMPARE(entries, (QList<CatalogEntry>{entry(u"say \"hi\" now"_s, {}, {}, u"C:\\\"x\\a.exe"_s)}));
+}
+
+// The address space the process holds, reserved or in use.
+static qint64 addressSpace() {
+    QFile statm(u"/proc/self/statm"_s);
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    return statm.readAll().split(' ').constFirst().toLongLong() * ::sysconf(_SC_PAGESIZE);
+}
+
+void TestCategoryFile::blankLinesTakeNoMemoryAhead() {
+    // Sixteen million blank lines: one entry reserved for each would take more than a gigabyte.
+    const QByteArray bytes(16 << 20, '\n');
+    const qint64 before = addressSpace();
+    QVERIFY(before > 0);
+    const QList<CatalogEntry> entries = CategoryFile::parse(bytes);
+    QVERIFY(entries.isEmpty());
+    QCOMPARE_LT(addressSpace() - before, qint64(256) << 20);
 }
 
 QTEST_GUILESS_MAIN(TestCategoryFile)

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -40,9 +41,12 @@ struct Catalogue {
     }
 };
 
-static const QByteArray ThreeLines = "\"a\",\"k1\",\"t1\",\"/x/a\"\r\n\"b\",\"k2\",\"t2\",\"/x/b\"\r\n\"c\",\"k3\",\"t3\",\"/x/c\"\r\n";
+static const QByteArray ThreeLines =
+    "\"a\",\"k1\",\"t1\",\"/x/a\"\r\n\"b\",\"k2\",\"t2\",\"/x/b\"\r\n\"c\",\"k3\",\"t3\",\"/x/c\"\r\n";
 
-static bool runningAsRoot() { return ::geteuid() == 0; }
+static bool runningAsRoot() {
+    return ::geteuid() == 0;
+}
 
 class TestCategoryStore : public QObject {
     Q_OBJECT
@@ -50,11 +54,14 @@ class TestCategoryStore : public QObject {
 private slots:
     void loadFillsTheListInFileOrder();
     void loadOfAnEmptyOrMissingFileGivesAnEmptyCategory();
+    void loadOfAnUnreadableFileReportsItAndNeverWritesOverIt_data();
     void loadOfAnUnreadableFileReportsItAndNeverWritesOverIt();
+    void loadOfUnreadableTextShowsItButNeverWritesOverIt();
     void saveIsGuarded_data();
     void saveIsGuarded();
     void saveTruncatesThenAppendsEveryRow();
     void saveCreatesTheCsvFolder();
+    void listEmptiedByRemovalIsWrittenEmpty();
     void failedSaveKeepsTheOldFileAndTheList();
     void failedSaveInAReadOnlyFolder();
     void largeCategoryRoundTripsUnchanged();
@@ -96,31 +103,105 @@ void TestCategoryStore::loadOfAnEmptyOrMissingFileGivesAnEmptyCategory() {
     QVERIFY(!QDir(bare.folder.path() + "/CSV"_L1).exists());
 }
 
+// Ways for a category file to be there without being readable as one.
+enum class Unreadable { Folder, Fifo, Device, LinkLoop, NoPermission, FolderNotSearchable };
+
+void TestCategoryStore::loadOfAnUnreadableFileReportsItAndNeverWritesOverIt_data() {
+    QTest::addColumn<Unreadable>("how");
+    QTest::newRow("folder") << Unreadable::Folder;
+    QTest::newRow("fifo") << Unreadable::Fifo;
+    QTest::newRow("link to a device") << Unreadable::Device;
+    QTest::newRow("link to itself") << Unreadable::LinkLoop;
+    QTest::newRow("no permission") << Unreadable::NoPermission;
+    QTest::newRow("folder not searchable") << Unreadable::FolderNotSearchable;
+}
+
 void TestCategoryStore::loadOfAnUnreadableFileReportsItAndNeverWritesOverIt() {
+    QFETCH(Unreadable, how);
+    if ((how == Unreadable::NoPermission || how == Unreadable::FolderNotSearchable) && runningAsRoot())
+        QSKIP("permissions do not stop root");
     Catalogue c;
     c.show(u"document.csv"_s, ThreeLines);
-    // A name that exists but cannot be opened as a file, also for root.
-    QVERIFY(QDir(c.folder.path()).mkpath(u"CSV/internet.csv"_s));
+    const QString path = c.csv(u"internet.csv"_s);
+    const QString csvFolder = c.folder.path() + "/CSV"_L1;
+    switch (how) {
+    case Unreadable::Folder:
+        QVERIFY(QDir().mkpath(path));
+        break;
+    case Unreadable::Fifo:
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        break;
+    case Unreadable::Device:
+        QVERIFY(QFile::link(u"/dev/null"_s, path));
+        break;
+    case Unreadable::LinkLoop:
+        QVERIFY(QFile::link(path, path));
+        break;
+    case Unreadable::NoPermission:
+        c.write(u"internet.csv"_s, ThreeLines);
+        QVERIFY(QFile::setPermissions(path, QFile::WriteOwner));
+        break;
+    case Unreadable::FolderNotSearchable:
+        c.write(u"internet.csv"_s, ThreeLines);
+        QVERIFY(QFile::setPermissions(csvFolder, QFile::ReadOwner | QFile::WriteOwner));
+        break;
+    }
+    const QFileInfo before(path);
 
-    const StoreResult result = c.load(u"internet.csv"_s);
+    StoreResult result = c.load(u"internet.csv"_s);
     QVERIFY(result.failed());
     QCOMPARE(result.message, u"カテゴリファイル「internet.csv」を読み込めませんでした。"_s);
     QCOMPARE(c.list.Rows(), 1);
     QCOMPARE(c.state.CurrentCsvFile, QString());
 
-    // Rows added to the failed category have no file to go to: neither that one nor the one shown before.
+    // Rows added to the failed category have no file to go to, neither that one nor the one shown before, and
+    // the write-back says so without failing.
     c.list.AddItem(u"dropped"_s);
-    QCOMPARE(c.save().outcome, StoreResult::Skipped);
-    QCOMPARE(c.read(u"document.csv"_s), ThreeLines);
-    QVERIFY(QFileInfo(c.csv(u"internet.csv"_s)).isDir());
+    result = c.save();
+    QCOMPARE(result.outcome, StoreResult::NotSaved);
+    QCOMPARE(result.message,
+             u"カテゴリファイル「internet.csv」を読み込めなかったため、このカテゴリへの変更は保存されませんでした。"_s);
+    QCOMPARE(WriteListBack(c.state, c.list, c.folder.path()).outcome, StoreResult::Skipped);
+    c.list.setRows(1);
+    c.state.ListEmptiedByRemoval = true;
+    QCOMPARE(c.save().outcome, StoreResult::NotSaved);
 
-    if (runningAsRoot())
-        return; // permissions do not stop root
-    c.write(u"sound.csv"_s, ThreeLines);
-    QFile::setPermissions(c.csv(u"sound.csv"_s), QFile::WriteOwner);
-    QVERIFY(c.load(u"sound.csv"_s).failed());
-    QFile::setPermissions(c.csv(u"sound.csv"_s), QFile::ReadOwner | QFile::WriteOwner);
-    QCOMPARE(c.read(u"sound.csv"_s), ThreeLines);
+    QFile::setPermissions(csvFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    QCOMPARE(c.read(u"document.csv"_s), ThreeLines);
+    const QFileInfo after(path);
+    QCOMPARE(after.isSymLink(), before.isSymLink());
+    QCOMPARE(after.isFile(), before.isFile());
+    if (after.isFile() && !after.isSymLink())
+        QCOMPARE(c.read(u"internet.csv"_s), ThreeLines);
+}
+
+void TestCategoryStore::loadOfUnreadableTextShowsItButNeverWritesOverIt() {
+    // A byte that is neither code page 932 nor UTF-8 in the second line.
+    const QByteArray bytes = *Cp932::encode(u"\"メモ帳\",\"\",\"\",\"/x/a\"\r\n\"b\",\"\",\"\",\"/x/"_s) + "\xA0\"\r\n";
+    Catalogue c;
+    c.write(u"game.csv"_s, bytes);
+    StoreResult result = c.load(u"game.csv"_s);
+    QVERIFY(result.failed());
+    QCOMPARE(
+        result.message,
+        u"カテゴリファイル「game.csv」には読み取れない文字が含まれています。このカテゴリへの変更は保存されません。"_s);
+    QCOMPARE(c.list.Rows(), 3);
+    QCOMPARE(c.list.TextMatrix(1, 0), u"メモ帳"_s);
+    QCOMPARE(c.list.TextMatrix(2, 3), u"/x/\uFFFD"_s);
+    QCOMPARE(c.state.CurrentCsvFile, QString());
+
+    c.state.ListDirty = true;
+    c.state.CurrentCategory = 3;
+    result = c.save();
+    QCOMPARE(result.outcome, StoreResult::NotSaved);
+    QVERIFY(result.message.contains(u"game.csv"_s));
+    QCOMPARE(c.read(u"game.csv"_s), bytes);
+
+    // A load that succeeds lets the list be written again.
+    c.write(u"home.csv"_s, ThreeLines);
+    QVERIFY(!c.load(u"home.csv"_s).failed());
+    QCOMPARE(c.save().outcome, StoreResult::Done);
 }
 
 void TestCategoryStore::saveIsGuarded_data() {
@@ -190,6 +271,42 @@ void TestCategoryStore::saveCreatesTheCsvFolder() {
     c.state.CurrentCategory = 12;
     QVERIFY(!c.save().failed());
     QCOMPARE(c.read(u"other.csv"_s), QByteArray("\"new\",\"\",\"\",\"\"\r\n"));
+}
+
+void TestCategoryStore::listEmptiedByRemovalIsWrittenEmpty() {
+    Catalogue c;
+    c.show(u"game.csv"_s, ThreeLines);
+    c.list.setRows(1);
+    // An empty list is written only when the remove command emptied it.
+    QCOMPARE(c.save().outcome, StoreResult::Skipped);
+    QCOMPARE(c.read(u"game.csv"_s), ThreeLines);
+    c.state.ListEmptiedByRemoval = true;
+    c.state.CurrentCategory = 6;
+    QCOMPARE(c.save().outcome, StoreResult::Skipped);
+    QCOMPARE(c.read(u"game.csv"_s), ThreeLines);
+
+    c.state.CurrentCategory = 3;
+    c.state.ListEmptiedByRemoval = true;
+    QCOMPARE(c.save().outcome, StoreResult::Done);
+    QCOMPARE(c.read(u"game.csv"_s), QByteArray());
+    QVERIFY(!c.state.ListEmptiedByRemoval);
+
+    // Rows added after the removal are written as usual; the emptying of the list by a later page switch is no
+    // removal.
+    c.show(u"game.csv"_s, ThreeLines);
+    c.list.setRows(1);
+    c.state.ListEmptiedByRemoval = true;
+    c.list.AddItem(u"dropped"_s);
+    QCOMPARE(c.save().outcome, StoreResult::Done);
+    c.list.setRows(1);
+    c.state.CurrentCategory = 13;
+    QCOMPARE(c.save().outcome, StoreResult::Skipped);
+    QCOMPARE(c.read(u"game.csv"_s), QByteArray("\"dropped\",\"\",\"\",\"\"\r\n"));
+
+    // Every load forgets a removal.
+    c.state.ListEmptiedByRemoval = true;
+    c.show(u"game.csv"_s, {});
+    QCOMPARE(c.save().outcome, StoreResult::Skipped);
 }
 
 void TestCategoryStore::failedSaveKeepsTheOldFileAndTheList() {

@@ -315,9 +315,15 @@ void TestCategoryBar::unreadableCategoryFile() {
     QVERIFY(b.state.CurrentCsvFile.isEmpty());
     QCOMPARE(b.state.CurrentCategory, 3);
     QCOMPARE(b.looks(), Bar::looksWith({{0, 'h'}, {3, 's'}}));
-    // Rows added to that empty list have no file to go to: nothing is touched.
+    // Rows added to that empty list have no file to go to: nothing is touched, the user is told, and the switch
+    // goes on.
     w.msgList->AddItem(u"new"_s);
     w.SelectCategory(2);
+    QCOMPARE(b.messages.shown.size(), 2);
+    QVERIFY(b.messages.shown.constLast().contains(u"game.csv"_s));
+    QVERIFY(b.messages.shown.constLast().contains(u"保存されませんでした"_s));
+    QCOMPARE(b.state.CurrentCategory, 2);
+    QCOMPARE(w.msgList->listModel().entries(), sampleEntries(2));
     QVERIFY(QFileInfo(b.dir.filePath(u"CSV/game.csv"_s)).isDir());
     QCOMPARE(b.read(u"CSV/internet.csv"_s), fileOf(sampleEntries(2)));
 }
