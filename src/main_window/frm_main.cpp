@@ -244,7 +244,7 @@ void frmMain::Form_Unload() {
     if (m_unloaded)
         return;
     m_unloaded = true;
-    reportFailure(SaveCurrentList(m_state, msgList->listModel(), programFolder()));
+    SaveShownList();
     // exit, not quit: the popup goes with the program without being asked to close. Without a running event
     // loop there is no program to end, and exit would only make the next loop return at once.
     if (QThread::currentThread()->loopLevel() > 0)

@@ -127,7 +127,7 @@ void frmMain::SelectCategory(int Index) {
         return;
     // The page shown before is written back before anything of the window changes: when that fails, the window
     // stays exactly as it was, so nothing the user changed is dropped.
-    if (reportFailure(SaveCurrentList(m_state, msgList->listModel(), programFolder())))
+    if (!SaveShownList())
         return;
     HideCellEditors();
     Timer->stop();

@@ -40,9 +40,10 @@ void frmPopUp::lblEdit_Click() {
 
 void frmPopUp::lblDelete_Click() {
     ListGridModel& list = m_host->list();
-    if (list.Rows() == 2)
+    if (list.Rows() == 2) {
         list.setRows(1);
-    else if (list.Rows() != 1)
+        m_host->state().ListEmptiedByRemoval = true;
+    } else if (list.Rows() != 1)
         list.RemoveItem(list.Row());
     m_host->state().ListDirty = true;
     Unload();

@@ -108,6 +108,9 @@ void TestPopupCommands::removeActsOnTheCurrentRow() {
         QVERIFY(f.run(Delete));
         QCOMPARE(f.list().Rows(), 1);
         QVERIFY(f.state.ListDirty);
+        // The removal of the last entry reaches the file: it is emptied, not left as it was.
+        f.w->SelectCategory(13);
+        QCOMPARE(f.read(u"CSV/document.csv"_s), QByteArray());
     }
 }
 
