@@ -49,11 +49,13 @@ SkinLabel* label(const QString& name, const QString& caption, const QColor& colo
     return control;
 }
 
-// Green text on black.
+// Green text on black, in a grey frame that stays visible on the black panel (the style draws the frame from
+// the window colour).
 template <typename Input> Input* inputLook(Input* input) {
     QPalette colours = input->palette();
-    for (const QPalette::ColorRole back : {QPalette::Base, QPalette::Window, QPalette::Button})
+    for (const QPalette::ColorRole back : {QPalette::Base, QPalette::Button})
         colours.setColor(back, Qt::black);
+    colours.setColor(QPalette::Window, QColor(160, 160, 160));
     for (const QPalette::ColorRole text : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
         colours.setColor(text, InputColor);
     input->setPalette(colours);
