@@ -54,9 +54,9 @@ QRect captionGeometry(const BarCaption& caption, const QRect& boxTwips) {
 } // namespace
 
 void frmMain::createCategoryBar() {
-    const QPixmap normal(QString::fromLatin1(Assets::BarButtonNormal));
-    const QPixmap hover(QString::fromLatin1(Assets::BarButtonHover));
-    const QPixmap selected(QString::fromLatin1(Assets::BarButtonSelected));
+    const QPixmap normal = Assets::pixmap(Assets::BarButtonNormal);
+    const QPixmap hover = Assets::pixmap(Assets::BarButtonHover);
+    const QPixmap selected = Assets::pixmap(Assets::BarButtonSelected);
     const QCursor hand = Assets::handCursor();
     for (int i = 0; i < ButtonCount; ++i) {
         const QRect button(Twips::toPixels(buttonPlace(i)),
