@@ -6,6 +6,7 @@
 #include "browser_pane.h"
 #include "category_store.h"
 #include "category_table.h"
+#include "freed_memory.h"
 #include "list_grid.h"
 #include "module1.h"
 #include "twips.h"
@@ -22,6 +23,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int ButtonWidth = 1320;
+// Rows from which emptying the list frees enough memory to be worth handing back.
+constexpr int LargeList = 1000;
 constexpr int ButtonHeight = 315;
 
 bool isButtonIndex(int index) {
@@ -135,6 +138,7 @@ void frmMain::SelectCategory(int Index) {
     if (reportFailure(SaveCurrentList(m_state, msgList->listModel(), programFolder())))
         return;
     MarkSelectedButton(Index);
+    const int emptiedRows = msgList->Rows() - 1;
     msgList->setRows(1);
 
     const Category& page = CategoryTable::byIndex(Index);
@@ -148,6 +152,10 @@ void frmMain::SelectCategory(int Index) {
         Browser->setVisible(true);
     }
     m_state.CurrentCategory = Index;
+    // The rows of a large list leave their memory to the allocator; it goes back to the system once the new
+    // page is in place.
+    if (emptiedRows >= LargeList)
+        releaseFreedMemory();
 }
 
 void frmMain::refillKinds(const QStringList& kinds) {
