@@ -80,6 +80,8 @@ frmMain::frmMain(Module1& state, const Services& services, QWidget* parent)
 void frmMain::setUpContentArea() {
     msgList->setGeometry(ContentArea);
     Browser->setGeometry(ContentArea);
+    // The pane fills its whole box, so the list it covers is not painted beneath it.
+    Browser->setAutoFillBackground(true);
     fraRegister->setGeometry(ContentArea);
     fraRegister->setAutoFillBackground(true);
     fraRegister->setPalette(QPalette(Qt::black, Qt::black));
