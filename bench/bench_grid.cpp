@@ -1,17 +1,13 @@
 // Times the list with 40,000 rows (filling, a full repaint, scrolling page by page) and a page switch to a
 // category of 32,766 entries, with and without writing the shown list back first. Runs offscreen.
 // Usage: bench_grid [runs]
+#include "bench_main_window.h"
 #include "category_file.h"
 #include "category_table.h"
-#include "file_dialog.h"
 #include "frm_main.h"
 #include "list_grid.h"
 #include "list_grid_model.h"
 #include "median_time.h"
-#include "message_box.h"
-#include "module1.h"
-#include "program_folder.h"
-#include "shell_open.h"
 
 #include <QApplication>
 #include <QDir>
@@ -96,14 +92,8 @@ void benchSwitch(int runs) {
         file.open(QIODevice::WriteOnly);
         file.write("<html><body>page</body></html>");
     }
-    FixedFolder folder(dir.path());
-    RecordingMessageBox messages;
-    RecordingShellOpen shell;
-    ScriptedFileDialog dialog;
-    Module1 state;
-    frmMain window(state, Services{&folder, &messages, &shell, &dialog});
-    window.show();
-    QCoreApplication::processEvents();
+    BenchMainWindow main(dir.path());
+    frmMain& window = main.window;
 
     // From the help page, which holds no entries: the switch only reads.
     const double readOnly = medianMs(runs, [&] {
@@ -112,7 +102,7 @@ void benchSwitch(int runs) {
         window.repaint();
     });
     // From another full category with a change: the switch writes 32,766 entries back, then reads.
-    state.ListDirty = true;
+    main.state.ListDirty = true;
     window.SelectCategory(3);
     int next = 0;
     const double writeAndRead = medianMs(runs, [&] {
@@ -123,8 +113,8 @@ void benchSwitch(int runs) {
     std::printf("switch to a category of %d entries (median of %d runs):\n", EntryCount, runs);
     std::printf("  read only                  %8.2f ms\n", readOnly);
     std::printf("  write back, then read      %8.2f ms\n", writeAndRead);
-    if (!messages.shown.isEmpty())
-        std::printf("  messages: %s\n", qPrintable(messages.shown.join(u' ')));
+    if (!main.messages.shown.isEmpty())
+        std::printf("  messages: %s\n", qPrintable(main.messages.shown.join(u' ')));
 }
 
 } // namespace

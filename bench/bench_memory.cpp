@@ -2,16 +2,12 @@
 // first shown, while it is shown, and on the help page after it, and the peak during the load. Runs offscreen.
 // Usage: bench_memory [round trips]
 #include "bench_category.h"
+#include "bench_main_window.h"
 #include "category_table.h"
 #include "cp932.h"
 #include "default_font.h"
-#include "file_dialog.h"
 #include "frm_main.h"
 #include "list_grid.h"
-#include "message_box.h"
-#include "module1.h"
-#include "program_folder.h"
-#include "shell_open.h"
 
 #include <QApplication>
 #include <QDir>
@@ -78,14 +74,8 @@ int main(int argc, char** argv) {
         return 1;
     bytes = {};
 
-    FixedFolder folder(dir.path());
-    RecordingMessageBox messages;
-    RecordingShellOpen shell;
-    ScriptedFileDialog dialog;
-    Module1 state;
-    frmMain window(state, Services{&folder, &messages, &shell, &dialog});
-    window.show();
-    QCoreApplication::processEvents();
+    BenchMainWindow main(dir.path());
+    frmMain& window = main.window;
     // The help page once first, so that its own first showing is not counted against the category.
     show(window, CategoryTable::HelpPage);
 
@@ -114,7 +104,7 @@ int main(int argc, char** argv) {
     std::printf("  peak during the load               %7.1f MB  target at most shown + file = %.1f MB: %s%s\n", peak,
                 shown + file, verdict(peak <= shown + file),
                 peakReset ? "" : " (the peak could not be reset: it is the peak of the whole run)");
-    if (!messages.shown.isEmpty())
-        std::printf("  messages: %s\n", qPrintable(messages.shown.join(u' ')));
+    if (!main.messages.shown.isEmpty())
+        std::printf("  messages: %s\n", qPrintable(main.messages.shown.join(u' ')));
     return rows == EntryCount ? 0 : 1;
 }

@@ -23,7 +23,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int ButtonWidth = 1320;
-// Rows from which emptying the list frees enough memory to be worth handing back.
+// Rows whose memory is worth handing back when a page shows that many fewer.
 constexpr int LargeList = 1000;
 constexpr int ButtonHeight = 315;
 
@@ -152,9 +152,9 @@ void frmMain::SelectCategory(int Index) {
         Browser->setVisible(true);
     }
     m_state.CurrentCategory = Index;
-    // The rows of a large list leave their memory to the allocator; it goes back to the system once the new
-    // page is in place.
-    if (emptiedRows >= LargeList)
+    // The rows of a list leave their memory to the allocator, where the next list reuses it. What a much
+    // smaller page leaves unused goes back to the system once the page is in place.
+    if (emptiedRows - (msgList->Rows() - 1) >= LargeList)
         releaseFreedMemory();
 }
 
