@@ -1,21 +1,34 @@
 #pragma once
 
 #include <QCursor>
+#include <QImage>
+#include <QPixmap>
 
-// Resource paths of the program's pictures (regenerate them with tools/assetgen).
+// The program's pictures (regenerate the drawings with tools/assetgen). They are compiled in as raw pixel rows,
+// so loading one copies pixels and decodes nothing; load them with image() or pixmap().
 namespace Assets {
 
-inline constexpr auto MainSkin = ":/assets/MainSkin.png";
-inline constexpr auto AppIcon = ":/assets/AppIcon.png";
-inline constexpr auto SwitchImage = ":/assets/SwitchImage.png";
-inline constexpr auto LedImage = ":/assets/LedImage.png";
-inline constexpr auto BarButtonNormal = ":/assets/BarButtonNormal.png";
-inline constexpr auto BarButtonHover = ":/assets/BarButtonHover.png";
-inline constexpr auto BarButtonSelected = ":/assets/BarButtonSelected.png";
-inline constexpr auto HandCursor = ":/assets/HandCursor.png";
-inline constexpr auto OkButtonNormal = ":/assets/OkButtonNormal.png";
-inline constexpr auto OkButtonHover = ":/assets/OkButtonHover.png";
-inline constexpr auto PopupSkin = ":/assets/PopupSkin.png";
+struct Picture {
+    const char* resource;
+};
+
+inline constexpr Picture MainSkin{":/assets/MainSkin"};
+inline constexpr Picture AppIcon{":/assets/AppIcon"};
+inline constexpr Picture SwitchImage{":/assets/SwitchImage"};
+inline constexpr Picture LedImage{":/assets/LedImage"};
+inline constexpr Picture BarButtonNormal{":/assets/BarButtonNormal"};
+inline constexpr Picture BarButtonHover{":/assets/BarButtonHover"};
+inline constexpr Picture BarButtonSelected{":/assets/BarButtonSelected"};
+inline constexpr Picture HandCursor{":/assets/HandCursor"};
+inline constexpr Picture OkButtonNormal{":/assets/OkButtonNormal"};
+inline constexpr Picture OkButtonHover{":/assets/OkButtonHover"};
+inline constexpr Picture PopupSkin{":/assets/PopupSkin"};
+
+// The picture as an image that shares the compiled-in pixels (a change copies them first).
+QImage image(Picture picture);
+// The picture ready for drawing; each picture is made into a pixmap once and shared after that.
+// Needs a QGuiApplication.
+QPixmap pixmap(Picture picture);
 
 // The pointing hand of the category bar, its hot spot on the tip of the index finger.
 // Needs a QGuiApplication.

@@ -1,5 +1,6 @@
 // Loads and writes back a category of 32,766 entries and compares the times with plain iconv conversions of
 // the same bytes. Usage: bench_catalog [runs]
+#include "bench_category.h"
 #include "category_store.h"
 #include "category_table.h"
 #include "cp932.h"
@@ -11,7 +12,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -23,26 +23,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr int EntryCount = 32766;
-
-QString makeCategoryText() {
-    const QStringList names{u"テキストエディタ"_s, u"画像ビューア"_s, u"圧縮解凍ツール"_s,     u"家計簿ソフト"_s,
-                            u"ファイル管理"_s,     u"時計"_s,         u"ＭＩＤＩプレーヤー"_s, u"年賀状作成"_s};
-    const QStringList folders{u"C:\\Program Files\\"_s, u"D:\\フリーソフト\\ユーティリティ\\"_s,
-                              u"C:\\Users\\山田太郎\\Desktop\\ダウンロード\\ソフトウェア\\"_s};
-    QRandomGenerator random(932);
-    QString text;
-    for (int i = 0; i < EntryCount; ++i) {
-        const Category& category = CategoryTable::byIndex(random.bounded(6));
-        const QString name = names[random.bounded(names.size())] + QString::number(i);
-        text += u"\"%1\",\"%2\",\"%3\",\"%4%1\\%1_%5.exe\"\r\n"_s.arg(
-            name, category.kinds[random.bounded(category.kinds.size())],
-            EntryTypes()[random.bounded(EntryTypes().size())], folders[random.bounded(folders.size())],
-            QString::number(random.bounded(1000)));
-    }
-    return text;
-}
 
 // The same bytes through iconv alone, into a buffer of the right size.
 size_t plainIconv(const char* to, const char* from, const QByteArray& in, std::vector<char>& out) {

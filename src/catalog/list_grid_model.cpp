@@ -8,6 +8,9 @@ void ListGridModel::setRows(int rows) {
     if (rows < current) {
         beginRemoveRows({}, rows - 1, current - 2);
         m_rows.resize(rows - 1);
+        // A list emptied for the next page gives back the storage of its rows.
+        if (m_rows.isEmpty())
+            m_rows = {};
         forgetCellAlignmentsFrom(rows);
         endRemoveRows();
         if (m_row >= rows)

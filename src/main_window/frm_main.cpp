@@ -50,15 +50,15 @@ frmMain::frmMain(Module1& state, const Services& services, QWidget* parent)
       Browser(named(new BrowserPane(this), u"Browser"_s)),
       fraRegister(named(new RegisterPanel(this), u"fraRegister"_s)), cboEdit(named(new QComboBox(this), u"cboEdit"_s)),
       cboType(named(new QComboBox(this), u"cboType"_s)), txtEdit(named(new QLineEdit(this), u"txtEdit"_s)),
-      picSwitch(named(new PictureBox(QPixmap(QString::fromLatin1(Assets::SwitchImage)), this), u"picSwitch"_s)),
-      picLED(named(new PictureBox(QPixmap(QString::fromLatin1(Assets::LedImage)), this), u"picLED"_s)),
+      picSwitch(named(new PictureBox(Assets::pixmap(Assets::SwitchImage), this), u"picSwitch"_s)),
+      picLED(named(new PictureBox(Assets::pixmap(Assets::LedImage), this), u"picLED"_s)),
       Shape1(
           named(new ShapeOutline(Twips::toPixels(15, 15, 10275, 7125), 3, QColor(255, 255, 192), this), u"Shape1"_s)),
       Timer(named(new QTimer(this), u"Timer"_s)),
       Dialog(named(new OpenFileDialog(*services.dialog, this), u"Dialog"_s)), m_state(state), m_services(services),
-      m_popUp(new PopupInstance(this)), m_skin(QString::fromLatin1(Assets::MainSkin)) {
+      m_popUp(new PopupInstance(this)), m_skin(Assets::pixmap(Assets::MainSkin)) {
     setWindowTitle(QString::fromLatin1(ProgramTitle));
-    setWindowIcon(QIcon(QString::fromLatin1(Assets::AppIcon)));
+    setWindowIcon(QIcon(Assets::pixmap(Assets::AppIcon)));
     setFont(DefaultFont());
     setFixedSize(Twips::toPixels(10305), Twips::toPixels(7155));
     setMouseTracking(true);
@@ -83,6 +83,8 @@ frmMain::frmMain(Module1& state, const Services& services, QWidget* parent)
 void frmMain::setUpContentArea() {
     msgList->setGeometry(ContentArea);
     Browser->setGeometry(ContentArea);
+    // The pane fills its whole box, so the list it covers is not painted beneath it.
+    Browser->setAutoFillBackground(true);
     fraRegister->setGeometry(ContentArea);
     msgList->setFocus();
 }

@@ -6,6 +6,7 @@
 #include "browser_pane.h"
 #include "category_store.h"
 #include "category_table.h"
+#include "freed_memory.h"
 #include "list_grid.h"
 #include "module1.h"
 #include "register_panel.h"
@@ -21,6 +22,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int ButtonWidth = 1320;
+// Rows whose memory is worth handing back when a page shows that many fewer.
+constexpr int LargeList = 1000;
 constexpr int ButtonHeight = 315;
 
 bool isButtonIndex(int index) {
@@ -53,9 +56,9 @@ QRect captionGeometry(const BarCaption& caption, const QRect& boxTwips) {
 } // namespace
 
 void frmMain::createCategoryBar() {
-    const QPixmap normal(QString::fromLatin1(Assets::BarButtonNormal));
-    const QPixmap hover(QString::fromLatin1(Assets::BarButtonHover));
-    const QPixmap selected(QString::fromLatin1(Assets::BarButtonSelected));
+    const QPixmap normal = Assets::pixmap(Assets::BarButtonNormal);
+    const QPixmap hover = Assets::pixmap(Assets::BarButtonHover);
+    const QPixmap selected = Assets::pixmap(Assets::BarButtonSelected);
     const QCursor hand = Assets::handCursor();
     for (int i = 0; i < ButtonCount; ++i) {
         const QRect button(Twips::toPixels(buttonPlace(i)),
@@ -134,6 +137,7 @@ void frmMain::SelectCategory(int Index) {
     Browser->setVisible(false);
     fraRegister->setVisible(false);
     MarkSelectedButton(Index);
+    const int emptiedRows = msgList->Rows() - 1;
     msgList->setRows(1);
 
     const Category& page = CategoryTable::byIndex(Index);
@@ -147,6 +151,10 @@ void frmMain::SelectCategory(int Index) {
         Browser->setVisible(true);
     }
     m_state.CurrentCategory = Index;
+    // The rows of a list leave their memory to the allocator, where the next list reuses it. What a much
+    // smaller page leaves unused goes back to the system once the page is in place.
+    if (emptiedRows - (msgList->Rows() - 1) >= LargeList)
+        releaseFreedMemory();
 }
 
 void frmMain::refillKinds(const QStringList& kinds) {

@@ -71,10 +71,6 @@ QStringList categoryCaptions() {
     return captions;
 }
 
-QPixmap picture(const char* path) {
-    return QPixmap(QString::fromLatin1(path));
-}
-
 } // namespace
 
 RegisterPanel::RegisterPanel(QWidget* parent)
@@ -89,8 +85,9 @@ RegisterPanel::RegisterPanel(QWidget* parent)
       lblSoftLocation(label(u"lblSoftLocation"_s, u"場　　所"_s, LabelColor, 2400, 3360, this)),
       txtSoftLocation(placed(inputLook(new QLineEdit(this)), u"txtSoftLocation"_s, 3960, 3360, 2775, 330)),
       cmdOpen(placed(new QPushButton(u"...."_s, this), u"cmdOpen"_s, 6720, 3360, 330, 350)),
-      imgOK(placed(new ImageControl(picture(Assets::OkButtonNormal), this), u"imgOK"_s, 4200, 4080, 900, 900)),
-      imgOKover(placed(new ImageControl(picture(Assets::OkButtonHover), this), u"imgOKover"_s, 4200, 4080, 900, 900)),
+      imgOK(placed(new ImageControl(Assets::pixmap(Assets::OkButtonNormal), this), u"imgOK"_s, 4200, 4080, 900, 900)),
+      imgOKover(
+          placed(new ImageControl(Assets::pixmap(Assets::OkButtonHover), this), u"imgOKover"_s, 4200, 4080, 900, 900)),
       lblRegister(label(u"lblRegister"_s, u"lblRegister"_s, MessageColor, 7920, 5040, this)) {
     // Only the background is black: the button keeps the platform's own look.
     setAutoFillBackground(true);

@@ -49,7 +49,7 @@ frmPopUp::frmPopUp()
       lblDelete(menuLabel("lblDelete", QStringLiteral("\u3000リストから削除"), 720, this)),
       lblOpen(menuLabel("lblOpen", QStringLiteral("\u3000フォルダを開く"), 960, this)),
       lblRegister(menuLabel("lblRegister", QStringLiteral("\u3000ソフト登録"), 1320, this)),
-      mnuLine{separator(0, 360, this), separator(1, 1200, this)}, m_skin(QString::fromLatin1(Assets::PopupSkin)) {
+      mnuLine{separator(0, 360, this), separator(1, 1200, this)}, m_skin(Assets::pixmap(Assets::PopupSkin)) {
     setObjectName(QStringLiteral("frmPopUp"));
     setWindowTitle(QStringLiteral("Form1"));
     setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));

@@ -8,8 +8,13 @@
 
 namespace {
 
-QImage load(const char* path) {
-    return QImage(QString::fromLatin1(path)).convertToFormat(QImage::Format_ARGB32);
+QImage load(Assets::Picture picture) {
+    return Assets::image(picture).convertToFormat(QImage::Format_ARGB32);
+}
+
+// The picture as tools/assetgen drew it.
+QImage drawn(const QString& name) {
+    return QImage(QStringLiteral(VELMORA_ASSETS_DIR "/") + name + QStringLiteral(".png"));
 }
 
 bool filled(const QImage& image, const QRect& rect, const QColor& colour) {
@@ -71,6 +76,8 @@ constexpr QRgb Black = 0xff000000;
 
 } // namespace
 
+Q_DECLARE_METATYPE(Assets::Picture)
+
 class tst_Assets : public QObject {
     Q_OBJECT
 
@@ -87,7 +94,7 @@ private slots:
 };
 
 void tst_Assets::sizes_data() {
-    QTest::addColumn<QString>("path");
+    QTest::addColumn<Assets::Picture>("picture");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<bool>("palette"); // the two pictures with a transparency mask
     QTest::newRow("MainSkin") << Assets::MainSkin << QSize(785, 478) << false;
@@ -104,13 +111,17 @@ void tst_Assets::sizes_data() {
 }
 
 void tst_Assets::sizes() {
-    QFETCH(QString, path);
+    QFETCH(Assets::Picture, picture);
     QFETCH(QSize, size);
     QFETCH(bool, palette);
-    const QImage image(path);
+    const QImage image = Assets::image(picture);
     QCOMPARE(image.size(), size);
     QCOMPARE(image.hasAlphaChannel(), palette);
-    QCOMPARE(image.format() == QImage::Format_Indexed8, palette);
+    // The program shows every pixel as it was drawn.
+    const QImage original = drawn(QString::fromLatin1(QTest::currentDataTag()));
+    QCOMPARE(original.format() == QImage::Format_Indexed8, palette);
+    QCOMPARE(image.convertToFormat(QImage::Format_ARGB32), original.convertToFormat(QImage::Format_ARGB32));
+    QVERIFY(!Assets::pixmap(picture).isNull());
 }
 
 void tst_Assets::mainSkin() {
@@ -178,7 +189,7 @@ void tst_Assets::barButtons() {
         QCOMPARE(columns[0], edge);
         QCOMPARE(columns[42], middle);
         QCOMPARE(columns[43], middle);
-        QVERIFY2(runsEvenly(columns, 0, 42, 2), path);
+        QVERIFY2(runsEvenly(columns, 0, 42, 2), path.resource);
     }
 
     const QImage selected = load(Assets::BarButtonSelected);
@@ -217,7 +228,7 @@ void tst_Assets::handCursor() {
 }
 
 void tst_Assets::okButtons() {
-    for (const char* path : {Assets::OkButtonNormal, Assets::OkButtonHover}) {
+    for (const Assets::Picture path : {Assets::OkButtonNormal, Assets::OkButtonHover}) {
         const QImage image = load(path);
         for (int y = 0; y < 60; ++y) {
             for (int x = 0; x < 60; ++x) {

@@ -46,6 +46,10 @@ void TestListGridModel::headerRowSurvivesEmptying() {
     QCOMPARE(list.headerData(1, Qt::Horizontal).toString(), u"種　　類"_s);
     QCOMPARE(list.headerData(3, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>(), Qt::AlignCenter);
     QCOMPARE(list.Text(), u"場　　所"_s);
+    // The emptied list keeps no storage for the rows it held.
+    QCOMPARE(list.entries().capacity(), 0);
+    list.AddItem(u"f"_s);
+    QCOMPARE(list.TextMatrix(1, 0), u"f"_s);
 }
 
 void TestListGridModel::addAndRemoveRows() {

@@ -89,6 +89,7 @@ private slots:
     void registrationPanelOverShownCategory();
     void unreadableCategoryFile();
     void failedWriteBackKeepsThePage();
+    void largeListLeftAndShownAgain();
 };
 
 void TestCategoryBar::buttonsAsDesigned() {
@@ -350,4 +351,21 @@ void TestCategoryBar::failedWriteBackKeepsThePage() {
 }
 
 QTEST_MAIN(TestCategoryBar)
+void TestCategoryBar::largeListLeftAndShownAgain() {
+    // Large enough that leaving the page hands the memory of its rows back to the system.
+    Bar b;
+    const QList<CatalogEntry> entries = sampleEntries(1500);
+    b.write(Document, fileOf(entries));
+    QVERIFY(b.show());
+    frmMain& w = *b.w;
+    w.SelectCategory(0);
+    QCOMPARE(w.msgList->Rows(), 1501);
+    w.SelectCategory(CategoryTable::HelpPage);
+    QCOMPARE(w.msgList->Rows(), 1);
+    QVERIFY(w.Browser->isVisible());
+    w.SelectCategory(0);
+    QCOMPARE(w.msgList->listModel().entries(), entries);
+    QCOMPARE(b.read(Document), fileOf(entries));
+}
+
 #include "test_category_bar.moc"

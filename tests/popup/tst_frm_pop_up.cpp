@@ -92,7 +92,7 @@ void TestFrmPopUp::opensWithItsCornerAtThePoint() {
     QVERIFY(!form->txtSearch->isVisible());
     // The skin unscaled: its bevel, and the background beside a caption and between the items.
     const QImage shown = form->grab().toImage();
-    const QImage skin(QString::fromLatin1(Assets::PopupSkin));
+    const QImage skin = Assets::image(Assets::PopupSkin);
     for (const QPoint at : {QPoint(0, 0), QPoint(125, 112), QPoint(110, 10), QPoint(60, 104), QPoint(60, 45)})
         QCOMPARE(shown.pixelColor(at), skin.pixelColor(at));
 
