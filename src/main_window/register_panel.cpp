@@ -45,7 +45,6 @@ SkinLabel* label(const QString& name, const QString& caption, const QColor& colo
     QPalette colours = control->palette();
     colours.setColor(QPalette::ButtonText, color);
     control->setPalette(colours);
-    control->setAutoSize(true);
     return control;
 }
 
@@ -89,6 +88,10 @@ RegisterPanel::RegisterPanel(QWidget* parent)
       imgOKover(
           placed(new ImageControl(Assets::pixmap(Assets::OkButtonHover), this), u"imgOKover"_s, 4200, 4080, 900, 900)),
       lblRegister(label(u"lblRegister"_s, u"lblRegister"_s, MessageColor, 7920, 5040, this)) {
+    // Hidden first, so that its labels are measured only when the panel first shows.
+    hide();
+    for (SkinLabel* caption : {lblItamize, lblSoftName, lblSoftKind, lblSoftType, lblSoftLocation, lblRegister})
+        caption->setAutoSize(true);
     // Only the background is black: the button keeps the platform's own look.
     setAutoFillBackground(true);
     QPalette colours = palette();
@@ -115,7 +118,6 @@ RegisterPanel::RegisterPanel(QWidget* parent)
     setTabOrder(txtSoftLocation, cmdOpen);
     setTabOrder(cmdOpen, cboREdit);
     setTabOrder(cboREdit, cboRType);
-    hide();
 }
 
 void RegisterPanel::setRegisterLeft(float twips) {

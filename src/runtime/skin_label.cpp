@@ -10,8 +10,7 @@ void SkinLabel::setCaption(const QString& caption) {
     if (caption == m_caption)
         return;
     m_caption = caption;
-    if (m_autoSize)
-        resize(sizeHint());
+    fitToCaption();
     update();
 }
 
@@ -32,8 +31,23 @@ void SkinLabel::setBackStyle(int style) {
 
 void SkinLabel::setAutoSize(bool autoSize) {
     m_autoSize = autoSize;
-    if (m_autoSize)
+    fitToCaption();
+}
+
+void SkinLabel::fitToCaption() {
+    if (!m_autoSize)
+        return;
+    // Measuring loads the font; a label that nobody can see yet is measured when it first shows, so that the
+    // pages behind the first one cost nothing at start-up.
+    m_fitPending = !isVisibleTo(window());
+    if (!m_fitPending)
         resize(sizeHint());
+}
+
+void SkinLabel::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_fitPending)
+        fitToCaption();
 }
 
 QSize SkinLabel::sizeHint() const {
@@ -42,8 +56,8 @@ QSize SkinLabel::sizeHint() const {
 
 void SkinLabel::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange && m_autoSize)
-        resize(sizeHint());
+    if (event->type() == QEvent::FontChange)
+        fitToCaption();
 }
 
 void SkinLabel::paintEvent(QPaintEvent*) {

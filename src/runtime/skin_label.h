@@ -41,6 +41,7 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -49,6 +50,10 @@ private:
     QString m_caption;
     QColor m_backColor;
     int m_backStyle = Transparent;
+    void fitToCaption();
+
     bool m_autoSize = false;
+    // The box has yet to follow the caption: it is measured when the label first shows.
+    bool m_fitPending = false;
     bool m_pressed = false;
 };

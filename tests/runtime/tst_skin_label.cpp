@@ -9,6 +9,7 @@ class TestSkinLabel : public QObject {
 private slots:
     void paintingFollowsBackStyle();
     void clickNeedsLeftPressAndReleaseOnTheLabel();
+    void autoSizeFollowsCaptionOnceVisible();
 };
 
 void TestSkinLabel::paintingFollowsBackStyle() {
@@ -40,6 +41,25 @@ void TestSkinLabel::clickNeedsLeftPressAndReleaseOnTheLabel() {
     QCOMPARE(clicks.count(), 1);
     QTest::mouseClick(&label, Qt::LeftButton, {}, QPoint(0, 0));
     QCOMPARE(clicks.count(), 2);
+}
+
+void TestSkinLabel::autoSizeFollowsCaptionOnceVisible() {
+    QWidget window;
+    auto* page = new QWidget(&window);
+    page->hide();
+    auto* label = new SkinLabel(QStringLiteral("登録"), page);
+    label->setAutoSize(true);
+    label->setCaption(QStringLiteral("ゲームの項目にXが追加されました。"));
+    // Measured when it first shows, whether the page or the window comes last.
+    window.show();
+    page->show();
+    QCOMPARE(label->size(), label->sizeHint());
+    page->hide();
+    window.hide();
+    label->setCaption(QStringLiteral("X"));
+    page->show();
+    label->setCaption(QStringLiteral("ゲームの項目"));
+    QCOMPARE(label->size(), label->sizeHint());
 }
 
 QTEST_MAIN(TestSkinLabel)
