@@ -36,32 +36,93 @@ struct Cp932Bytes {
     static char16_t* decode(std::string_view piece, char16_t* out) { return Cp932::decodeInto(piece, out); }
 };
 
-// Bytes already found to be valid UTF-8.
 struct Utf8Bytes {
     using Unit = char;
+    // Refuses what QByteArrayView::isValidUtf8 refuses: overlong forms, surrogates, code points past U+10FFFF
+    // and cut-off sequences.
     static char16_t* decode(std::string_view piece, char16_t* out) {
         const uchar* p = reinterpret_cast<const uchar*>(piece.data());
         const uchar* const end = p + piece.size();
+        const auto isTrail = [](uchar byte) { return (byte & 0xC0) == 0x80; };
         while (p < end) {
             const uchar lead = *p++;
             if (lead < 0x80) {
                 *out++ = lead;
-                continue;
-            }
-            const int trailCount = lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
-            char32_t c = lead & (0x3F >> trailCount);
-            for (int i = 0; i < trailCount; ++i)
-                c = c << 6 | (*p++ & 0x3F);
-            if (c > 0xFFFF) {
+            } else if (lead < 0xC2) {
+                return nullptr;
+            } else if (lead < 0xE0) {
+                if (p == end || !isTrail(p[0]))
+                    return nullptr;
+                *out++ = static_cast<char16_t>((lead & 0x1F) << 6 | (p[0] & 0x3F));
+                p += 1;
+            } else if (lead < 0xF0) {
+                // Japanese text, mostly.
+                if (end - p < 2 || !isTrail(p[0]) || !isTrail(p[1]))
+                    return nullptr;
+                const char16_t c = static_cast<char16_t>((lead & 0x0F) << 12 | (p[0] & 0x3F) << 6 | (p[1] & 0x3F));
+                if (c < 0x800 || QChar::isSurrogate(c))
+                    return nullptr;
+                *out++ = c;
+                p += 2;
+            } else {
+                if (lead >= 0xF5 || end - p < 3 || !isTrail(p[0]) || !isTrail(p[1]) || !isTrail(p[2]))
+                    return nullptr;
+                const char32_t c = (lead & 0x07) << 18 | (p[0] & 0x3F) << 12 | (p[1] & 0x3F) << 6 | (p[2] & 0x3F);
+                if (c < 0x10000 || c > 0x10FFFF)
+                    return nullptr;
                 *out++ = QChar::highSurrogate(c);
                 *out++ = QChar::lowSurrogate(c);
-            } else {
-                *out++ = static_cast<char16_t>(c);
+                p += 3;
             }
         }
         return out;
     }
 };
+
+// A string of exactly the text from start to end; null when empty, as an absent field.
+QString makeString(const char16_t* start, const char16_t* end) {
+    return start == end ? QString() : QString(reinterpret_cast<const QChar*>(start), end - start);
+}
+
+// One string for each text of a column that recurs, so that the entries holding it share it: a text takes the
+// slot of its hash, in place of the one before.
+class SharedTexts {
+public:
+    QString text(const char16_t* start, const char16_t* end) {
+        // Enough of the text to tell a short list apart.
+        const size_t size = static_cast<size_t>(end - start);
+        const size_t hash = size == 0 ? 0 : size * 7 + start[0] * 31 + start[size / 2] * 3 + end[-1];
+        QString& slot = m_texts[hash % Count];
+        if (slot.size() != qsizetype(size) || !std::equal(start, end, slot.utf16()))
+            slot = makeString(start, end);
+        return slot;
+    }
+
+private:
+    static constexpr size_t Count = 64;
+    QString m_texts[Count];
+};
+
+// Calls read with each line of text that is not blank, in order, while it returns true; false when it did not.
+// Every CR and every LF ends a line.
+template <typename Unit, typename Read> bool forEachLine(std::basic_string_view<Unit> text, Read read) {
+    // The next CR and LF from start, each found again only once start has passed it.
+    const auto next = [text](Unit c, size_t from) { return std::min(text.find(c, from), text.size()); };
+    size_t start = 0;
+    size_t cr = next(Unit('\r'), 0);
+    size_t lf = next(Unit('\n'), 0);
+    while (start < text.size()) {
+        if (cr < start)
+            cr = next(Unit('\r'), start);
+        if (lf < start)
+            lf = next(Unit('\n'), start);
+        const size_t end = std::min(cr, lf);
+        if (end > start && !read(text.substr(start, end - start)))
+            return false;
+        start = end + 1;
+    }
+    return true;
+}
 
 // Reads the entries of a file's text. Reading is lenient, see CategoryFile::parse.
 template <typename Source> class Reader {
@@ -71,27 +132,7 @@ template <typename Source> class Reader {
 public:
     // False when the source finds bytes it cannot read.
     bool read(View text, QList<CatalogEntry>& entries) {
-        // Not reserved ahead: a file of blank lines holds no entry at all.
-        // The next CR and LF from start, each found again only once start has passed it.
-        const auto next = [text](Unit c, size_t from) { return std::min(text.find(c, from), text.size()); };
-        size_t start = 0;
-        size_t cr = next(Unit('\r'), 0);
-        size_t lf = next(Unit('\n'), 0);
-        while (start < text.size()) {
-            if (cr < start)
-                cr = next(Unit('\r'), start);
-            if (lf < start)
-                lf = next(Unit('\n'), start);
-            const size_t end = std::min(cr, lf);
-            if (end > start) {
-                CatalogEntry entry;
-                if (!readLine(text.substr(start, end - start), entry))
-                    return false;
-                entries.append(std::move(entry));
-            }
-            start = end + 1;
-        }
-        return true;
+        return forEachLine(text, [this, &entries](View line) { return readLine(line, entries.emplaceBack()); });
     }
 
 private:
@@ -103,26 +144,30 @@ private:
         size_t pos = 0;
         bool more = true;
         for (int field = 0; field < CatalogEntry::FieldCount && more; ++field) {
-            if (!readField(line, pos, more, entry[field]))
+            const char16_t* end = readField(line, pos, more);
+            if (!end)
                 return false;
+            entry[field] = field == 1 || field == 2 ? m_shared[field - 1].text(m_field.data(), end)
+                                                    : makeString(m_field.data(), end);
         }
         // Fields past the fourth belong to the location, which may itself hold commas.
         if (!more)
             return true;
         while (more) {
-            QString extra;
-            if (!readField(line, pos, more, extra))
+            const char16_t* end = readField(line, pos, more);
+            if (!end)
                 return false;
             entry.EntryLocation.append(u',');
-            entry.EntryLocation.append(extra);
+            entry.EntryLocation.append(makeString(m_field.data(), end));
         }
         entry.EntryLocation.squeeze();
         return true;
     }
 
-    // Reads one field of line starting at pos and moves pos past it and past the comma that ends it; more tells
-    // whether such a comma was there, so that another field follows.
-    bool readField(View line, size_t& pos, bool& more, QString& field) {
+    // Reads one field of line starting at pos into m_field and returns where its text ends there, nullptr for
+    // bytes that cannot be read. Moves pos past the field and past the comma that ends it; more tells whether
+    // such a comma was there, so that another field follows.
+    char16_t* readField(View line, size_t& pos, bool& more) {
         char16_t* const start = m_field.data();
         char16_t* out = start;
         more = false;
@@ -133,7 +178,7 @@ private:
                 const size_t quote = std::min(line.find(Unit('"'), pos), line.size());
                 out = Source::decode(line.substr(pos, quote - pos), out);
                 if (!out)
-                    return false;
+                    return nullptr;
                 if (quote == line.size()) {
                     pos = quote;
                     break;
@@ -154,18 +199,16 @@ private:
         } else {
             const size_t end = std::min(line.find(Unit(','), pos), line.size());
             out = Source::decode(line.substr(pos, end - pos), out);
-            if (!out)
-                return false;
             more = end < line.size();
             pos = more ? end + 1 : end;
         }
-        if (out != start)
-            field = QString(reinterpret_cast<const QChar*>(start), out - start);
-        return true;
+        return out;
     }
 
     // One field's text before it gets a string of its own: never more units than the line.
     std::vector<char16_t> m_field;
+    // Kinds and types come from short lists.
+    SharedTexts m_shared[2];
 };
 
 template <typename Source>
@@ -297,11 +340,11 @@ QList<CatalogEntry> read(QByteArrayView bytes, bool& intact) {
     const bool marked = content.startsWith(Utf8Bom);
     if (marked)
         content = content.sliced(Utf8Bom.size());
+    // A code page 932 file stops the UTF-8 reading at its first non-ASCII character, mostly on its first line.
     QList<CatalogEntry> entries;
-    if (content.isValidUtf8()) {
-        readEntries<Utf8Bytes>(bytesView(content), entries);
+    if (readEntries<Utf8Bytes>(bytesView(content), entries))
         return entries;
-    }
+    entries.clear();
     if (!marked && readEntries<Cp932Bytes>(bytesView(content), entries))
         return entries;
     return parseText(decode(bytes, intact));

@@ -19,7 +19,7 @@ namespace CategoryFile {
 // holds U+FFFD for what could not be read, and writing it back would lose the original bytes.
 QString decode(QByteArrayView bytes, bool& intact);
 
-// Entries of a file's bytes, decoded as decode does it (intact likewise), but each field straight from the bytes.
+// Entries of a file's bytes, decoded as decode does it (intact likewise) but each field straight from the bytes.
 QList<CatalogEntry> read(QByteArrayView bytes, bool& intact);
 
 // Entries of a file's bytes, in line order. Reading is lenient so that no line is lost: CR, LF or CR LF line

@@ -10,13 +10,12 @@ namespace {
 // that byte alone.
 char16_t next(const uchar*& p, const uchar* end) {
     const uchar byte = *p++;
-    const char16_t c = Cp932Tables::single[byte];
-    if (c != NoChar)
-        return c;
     const int row = Cp932Tables::leadRow[byte];
-    if (row == 0 || p == end)
+    if (row == 0)
+        return Cp932Tables::single[byte];
+    if (p == end)
         return NoChar;
-    const char16_t pair = Cp932Tables::pairs[row - 1][*p];
+    const char16_t pair = Cp932Tables::pairs[row][*p];
     if (pair != NoChar)
         ++p;
     return pair;

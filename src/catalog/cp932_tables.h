@@ -10,9 +10,9 @@ constexpr char16_t NoChar = 0xFFFF;
 
 // The character of each single-byte code.
 extern const char16_t single[256];
-// For a lead byte, 1 + its row of pairs; 0 for any other byte.
+// For a lead byte, its row of pairs; 0 for any other byte.
 extern const std::uint8_t leadRow[256];
-// The character of each two-byte code, by lead byte's row and trail byte.
+// The character of each two-byte code, by lead byte's row and trail byte; row 0 has none.
 extern const char16_t pairs[][256];
 // The code of each BMP character, one byte below 0x100, else lead byte and trail byte. The characters that code
 // page 932 reads back as others have none.

@@ -82,7 +82,8 @@ int main(int argc, char** argv) {
 
     std::vector<std::uint16_t> single(256, None);
     std::vector<std::uint16_t> leadRow(256, 0);
-    std::vector<std::uint16_t> pairs;
+    // Row 0 is for the bytes that start no two-byte code.
+    std::vector<std::uint16_t> pairs(256, None);
     for (int byte = 0; byte < 256; ++byte) {
         const std::string code(1, static_cast<char>(byte));
         single[byte] = decodeOne(decoder, code);
@@ -96,8 +97,8 @@ int main(int argc, char** argv) {
         }
         if (!lead)
             continue;
-        pairs.insert(pairs.end(), row.begin(), row.end());
         leadRow[byte] = static_cast<std::uint16_t>(pairs.size() / 256);
+        pairs.insert(pairs.end(), row.begin(), row.end());
     }
     // The readers find quotes, commas, blanks and line ends among the bytes: no byte below 0x40 may be part of a
     // two-byte code, and ASCII must stand for itself both ways.
