@@ -338,8 +338,12 @@ QList<CatalogEntry> read(QByteArrayView bytes, bool& intact) {
     if (content.endsWith(CtrlZ))
         content.chop(1);
     const bool marked = content.startsWith(Utf8Bom);
-    if (marked)
+    if (marked) {
         content = content.sliced(Utf8Bom.size());
+        // decode takes a second mark for one too: QString::fromUtf8 drops a mark at the start.
+        if (content.startsWith(Utf8Bom))
+            content = content.sliced(Utf8Bom.size());
+    }
     // A code page 932 file stops the UTF-8 reading at its first non-ASCII character, mostly on its first line.
     QList<CatalogEntry> entries;
     if (readEntries<Utf8Bytes>(bytesView(content), entries))
