@@ -1,5 +1,7 @@
-// Loads and writes back a category of 32,766 entries and compares the times with plain iconv conversions of
-// the same bytes. Usage: bench_catalog [runs]
+// Loads and writes back a category of 32,766 entries, in code page 932 and in UTF-8, each timed in turn with a
+// plain iconv conversion of the same bytes, and measures the memory a load takes in a fresh process.
+// Usage: bench_catalog [pairs]
+//        bench_catalog --peak <program folder> <file name>   (one load; prints the resident sizes, in KiB)
 #include "bench_category.h"
 #include "category_store.h"
 #include "category_table.h"
@@ -10,19 +12,23 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <iconv.h>
 #include <vector>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+constexpr double LoadTarget = 0.75;
+constexpr double SaveTarget = 1.0;
 
 // The same bytes through iconv alone, into a buffer of the right size.
 size_t plainIconv(const char* to, const char* from, const QByteArray& in, std::vector<char>& out) {
@@ -36,42 +42,135 @@ size_t plainIconv(const char* to, const char* from, const QByteArray& in, std::v
     return out.size() - outLeft;
 }
 
-} // namespace
+// A resident size of this process from /proc/self/status, in KiB.
+qint64 residentKiB(QByteArrayView field) {
+    QFile status(u"/proc/self/status"_s);
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.sliced(field.size()).trimmed().split(' ').constFirst().toLongLong();
+    }
+    return -1;
+}
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 15;
-
-    const QString text = makeCategoryText();
-    const QByteArray bytes = *Cp932::encode(text);
-    const QByteArray utf16(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
-    QTemporaryDir folder;
-    QDir(folder.path()).mkpath(u"CSV"_s);
-    QFile file(categoryFilePath(folder.path(), u"utility.csv"_s));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+// One load in this fresh process: the resident size before, at the peak and after, in KiB.
+int measurePeak(const QString& programFolder, const QString& fileName) {
+    Module1 state;
+    ListGridModel list;
+    const qint64 before = residentKiB("VmRSS:");
+    // Starts the peak afresh from the present size.
+    QFile clearRefs(u"/proc/self/clear_refs"_s);
+    if (!clearRefs.open(QIODevice::WriteOnly) || clearRefs.write("5") != 1)
         return 1;
-    file.close();
+    clearRefs.close();
+    LoadCategoryList(state, list, programFolder, fileName);
+    std::printf("%lld %lld %lld\n", static_cast<long long>(before), static_cast<long long>(residentKiB("VmHWM:")),
+                static_cast<long long>(residentKiB("VmRSS:")));
+    return list.Rows() > 1 ? 0 : 1;
+}
 
+struct Figures {
+    double load;
+    double save;
+    bool unchanged;
+};
+
+// Times loading and writing back one category against iconv between the file's encoding and UTF-16.
+Figures timeCategory(int pairs, const QString& folder, const QString& fileName, const QByteArray& bytes,
+                     const QString& text, const char* encoding) {
+    const QByteArray utf16(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
     Module1 state;
     ListGridModel list;
     std::vector<char> buffer(static_cast<size_t>(bytes.size()) * 2 + 16);
 
-    const double decode = medianMs(runs, [&] { plainIconv("UTF-16LE", "CP932", bytes, buffer); });
-    const double encode = medianMs(runs, [&] { plainIconv("CP932", "UTF-16LE", utf16, buffer); });
-    const double load = medianMs(runs, [&] { LoadCategoryList(state, list, folder.path(), u"utility.csv"_s); });
-    state.ListDirty = true;
+    Figures figures;
+    figures.load = medianRatio(
+        pairs, [&] { LoadCategoryList(state, list, folder, fileName); },
+        [&] { plainIconv("UTF-16LE", encoding, bytes, buffer); });
+    // The plain write-back: the same conversion, then the same kind of replacement of a file beside it.
+    const auto plainSave = [&] {
+        const size_t size = plainIconv(encoding, "UTF-16LE", utf16, buffer);
+        QSaveFile file(categoryFilePath(folder, u"plain.csv"_s));
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write(buffer.data(), static_cast<qint64>(size)) != static_cast<qint64>(size) || !file.commit())
+            qFatal("cannot write plain.csv");
+    };
     state.CurrentCategory = 5;
-    const double save = medianMs(runs, [&] { SaveCurrentList(state, list, folder.path()); });
+    figures.save = medianRatio(
+        pairs, [&] { SaveCurrentList(state, list, folder); }, plainSave, [&] { state.ListDirty = true; });
 
-    QFile written(categoryFilePath(folder.path(), u"utility.csv"_s));
-    const bool unchanged = written.open(QIODevice::ReadOnly) && written.readAll() == bytes;
+    QFile written(categoryFilePath(folder, fileName));
+    figures.unchanged =
+        written.open(QIODevice::ReadOnly) && written.readAll() == bytes && list.Rows() == EntryCount + 1;
+    return figures;
+}
 
-    std::printf("category: %d entries, %lld bytes, median of %d runs\n", list.Rows() - 1,
-                static_cast<long long>(bytes.size()), runs);
-    std::printf("plain iconv decode   %8.2f ms\n", decode);
-    std::printf("plain iconv encode   %8.2f ms\n", encode);
-    std::printf("LoadCategoryList     %8.2f ms  (%.2fx decode)\n", load, load / decode);
-    std::printf("SaveCurrentList      %8.2f ms  (%.2fx encode)\n", save, save / encode);
-    std::printf("written back unchanged: %s\n", unchanged ? "yes" : "NO");
-    return unchanged ? 0 : 1;
+// The growth of the resident size at the peak of one load in a fresh process, against the growth it keeps plus
+// the file's size; false when the measurement fails.
+bool printPeak(const QString& folder, const QString& fileName, qint64 fileSize) {
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {u"--peak"_s, folder, fileName});
+    if (!child.waitForFinished(60000) || child.exitCode() != 0) {
+        std::printf("  peak of a load: cannot measure (%s)\n", child.readAllStandardError().constData());
+        return false;
+    }
+    const QList<QByteArray> kib = child.readAllStandardOutput().trimmed().split(' ');
+    const qint64 before = kib.value(0).toLongLong();
+    const qint64 peak = kib.value(1).toLongLong() - before;
+    const qint64 kept = kib.value(2).toLongLong() - before;
+    const qint64 limit = kept + fileSize / 1024;
+    std::printf("  peak of a load     %7.1f MB  (target <= %.1f MB: %.1f MB kept + %.1f MB file)  %s\n", peak / 1024.0,
+                limit / 1024.0, kept / 1024.0, fileSize / 1048576.0, peak <= limit ? "met" : "MISSED");
+    return peak <= limit;
+}
+
+const char* verdict(bool met) {
+    return met ? "met" : "MISSED";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (argc == 4 && argv[1] == "--peak"_ba)
+        return measurePeak(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    const int pairs = argc > 1 ? std::max(1, atoi(argv[1])) : 21;
+
+    QTemporaryDir folder;
+    QDir(folder.path()).mkpath(u"CSV"_s);
+    struct Sample {
+        const char* title;
+        QString fileName;
+        const char* encoding;
+        QString text;
+        QByteArray bytes;
+    };
+    const QString cp932Text = makeCategoryText(false);
+    const QString foreignText = makeCategoryText(true);
+    const Sample samples[] = {
+        {"code page 932", u"utility.csv"_s, "CP932", cp932Text, *Cp932::encode(cp932Text)},
+        {"UTF-8", u"other.csv"_s, "UTF-8", foreignText, "\xEF\xBB\xBF" + foreignText.toUtf8()},
+    };
+
+    bool allMet = true;
+    for (const Sample& sample : samples) {
+        QFile file(categoryFilePath(folder.path(), sample.fileName));
+        if (!file.open(QIODevice::WriteOnly) || file.write(sample.bytes) != sample.bytes.size())
+            return 1;
+        file.close();
+
+        const Figures figures =
+            timeCategory(pairs, folder.path(), sample.fileName, sample.bytes, sample.text, sample.encoding);
+        std::printf("%s category: %d entries, %.2f MB; median of %d pairs, each run in turn with iconv\n", sample.title,
+                    EntryCount, sample.bytes.size() / 1e6, pairs);
+        std::printf("  load               %7.2fx iconv decode           (target <= %.2fx)  %s\n", figures.load,
+                    LoadTarget, verdict(figures.load <= LoadTarget));
+        std::printf("  write-back         %7.2fx iconv encode + flush   (target <= %.2fx)  %s\n", figures.save,
+                    SaveTarget, verdict(figures.save <= SaveTarget));
+        std::printf("  written back unchanged: %s\n", figures.unchanged ? "yes" : "NO");
+        const bool peakMet = printPeak(folder.path(), sample.fileName, sample.bytes.size());
+        allMet = allMet && figures.unchanged && peakMet && figures.load <= LoadTarget && figures.save <= SaveTarget;
+    }
+    return allMet ? 0 : 1;
 }

@@ -10,20 +10,36 @@
 
 inline constexpr int EntryCount = 32766;
 
-// The category file's text, one line per entry, CR LF after each.
-inline QString makeCategoryText() {
+// Entries of all lengths, some names with quotes, some long; with foreign, every entry of 500 has a name that
+// code page 932 cannot hold.
+inline QString makeCategoryText(bool foreign = false) {
     using namespace Qt::StringLiterals;
-    const QStringList names{u"テキストエディタ"_s, u"画像ビューア"_s, u"圧縮解凍ツール"_s,     u"家計簿ソフト"_s,
-                            u"ファイル管理"_s,     u"時計"_s,         u"ＭＩＤＩプレーヤー"_s, u"年賀状作成"_s};
+    const QStringList names{u"テキストエディタ"_s,
+                            u"画像ビューア"_s,
+                            u"圧縮解凍ツール"_s,
+                            u"家計簿ソフト"_s,
+                            u"ファイル管理"_s,
+                            u"時計"_s,
+                            u"ＭＩＤＩプレーヤー"_s,
+                            u"年賀状作成"_s,
+                            u"\"超\"高速コピー"_s,
+                            u"Super \"Quick\" Launcher"_s,
+                            u"ドキュメント・スキャナー＆ＯＣＲ統合環境 プロフェッショナル版 ＜試用版＞ 第二版"_s,
+                            u"Universal Media Converter Deluxe Edition for Windows 98/Me/2000/XP"_s};
     const QStringList folders{u"C:\\Program Files\\"_s, u"D:\\フリーソフト\\ユーティリティ\\"_s,
-                              u"C:\\Users\\山田太郎\\Desktop\\ダウンロード\\ソフトウェア\\"_s};
+                              u"C:\\Users\\山田太郎\\Desktop\\ダウンロード\\ソフトウェア\\"_s,
+                              u"E:\\アプリケーション\\インターネット関連\\ブラウザとメール\\"_s};
     QRandomGenerator random(932);
     QString text;
     for (int i = 0; i < EntryCount; ++i) {
         const Category& category = CategoryTable::byIndex(random.bounded(6));
-        const QString name = names[random.bounded(names.size())] + QString::number(i);
+        QString name = names[random.bounded(names.size())] + QString::number(i);
+        if (foreign && i % 500 == 250)
+            name += u" Éditeur 😀"_s;
+        QString quoted = name;
+        quoted.replace(u'"', u"\"\""_s);
         text += u"\"%1\",\"%2\",\"%3\",\"%4%1\\%1_%5.exe\"\r\n"_s.arg(
-            name, category.kinds[random.bounded(category.kinds.size())],
+            quoted, category.kinds[random.bounded(category.kinds.size())],
             EntryTypes()[random.bounded(EntryTypes().size())], folders[random.bounded(folders.size())],
             QString::number(random.bounded(1000)));
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QTypeInfo>
 
 // One catalogue entry: one row of the list and one line of a category file, its four texts in this order.
 struct CatalogEntry {
@@ -19,3 +20,6 @@ struct CatalogEntry {
 
     friend bool operator==(const CatalogEntry&, const CatalogEntry&) = default;
 };
+
+// Its texts move with it, so a growing list moves entries by their bytes.
+Q_DECLARE_TYPEINFO(CatalogEntry, Q_RELOCATABLE_TYPE);

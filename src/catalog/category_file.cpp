@@ -5,26 +5,13 @@
 #include <QString>
 
 #include <algorithm>
+#include <string_view>
+#include <vector>
 
 namespace {
 
 constexpr QByteArrayView Utf8Bom("\xEF\xBB\xBF");
 constexpr char CtrlZ = '\x1A';
-
-bool isBlank(QChar c) {
-    return c == u' ' || c == u'\t';
-}
-
-// Where the blanks that start at pos end.
-qsizetype skipBlanks(QStringView line, qsizetype pos) {
-    while (pos < line.size() && isBlank(line[pos]))
-        ++pos;
-    return pos;
-}
-
-bool isLineEnd(QChar c) {
-    return c == u'\r' || c == u'\n';
-}
 
 // The text that shows the most of bytes that are neither clean UTF-8 nor clean code page 932.
 QString decodeDamaged(QByteArrayView bytes) {
@@ -33,79 +20,294 @@ QString decodeDamaged(QByteArrayView bytes) {
     return asUtf8.count(QChar::ReplacementCharacter) < asCp932.count(QChar::ReplacementCharacter) ? asUtf8 : asCp932;
 }
 
-// Reads one field of line starting at pos and moves pos past it and past the comma that ends it; more tells
-// whether such a comma was there, so that another field follows.
-QString readField(QStringView line, qsizetype& pos, bool& more) {
-    more = false;
-    QString field;
-    if (pos < line.size() && line[pos] == u'"') {
-        // A quote ends the field only where a comma or the line's end follows it, blanks aside; "" is one quote.
-        ++pos;
-        for (;;) {
-            const qsizetype quote = line.indexOf(u'"', pos);
-            if (quote < 0) {
-                field.append(line.sliced(pos));
-                pos = line.size();
-                return field;
-            }
-            field.append(line.sliced(pos, quote - pos));
-            pos = quote + 1;
-            const qsizetype after = skipBlanks(line, pos);
-            if (after == line.size()) {
-                pos = after;
-                return field;
-            }
-            if (line[after] == u',') {
-                pos = after + 1;
-                more = true;
-                return field;
-            }
-            if (line[pos] == u'"')
-                ++pos;
-            field.append(u'"');
-        }
+// Where a file's text comes from: text already decoded, or the bytes themselves, so that each field is decoded
+// once, straight into a string of its exact size. In every one of them a quote, comma, blank or line end is one
+// unit of the same value and never part of another character. decode writes a piece's text at out, which has
+// room for one UTF-16 unit a unit of the piece, and returns where it ends, or nullptr for bytes it cannot read.
+struct DecodedText {
+    using Unit = char16_t;
+    static char16_t* decode(std::u16string_view piece, char16_t* out) {
+        return std::copy(piece.begin(), piece.end(), out);
     }
-    const qsizetype comma = line.indexOf(u',', pos);
-    const qsizetype end = comma < 0 ? line.size() : comma;
-    field = line.mid(pos, end - pos).toString();
-    more = comma >= 0;
-    pos = more ? comma + 1 : line.size();
-    return field;
+};
+
+struct Cp932Bytes {
+    using Unit = char;
+    static char16_t* decode(std::string_view piece, char16_t* out) { return Cp932::decodeInto(piece, out); }
+};
+
+struct Utf8Bytes {
+    using Unit = char;
+    // Refuses what QByteArrayView::isValidUtf8 refuses: overlong forms, surrogates, code points past U+10FFFF
+    // and cut-off sequences.
+    static char16_t* decode(std::string_view piece, char16_t* out) {
+        const uchar* p = reinterpret_cast<const uchar*>(piece.data());
+        const uchar* const end = p + piece.size();
+        const auto isTrail = [](uchar byte) { return (byte & 0xC0) == 0x80; };
+        while (p < end) {
+            const uchar lead = *p++;
+            if (lead < 0x80) {
+                *out++ = lead;
+            } else if (lead < 0xC2) {
+                return nullptr;
+            } else if (lead < 0xE0) {
+                if (p == end || !isTrail(p[0]))
+                    return nullptr;
+                *out++ = static_cast<char16_t>((lead & 0x1F) << 6 | (p[0] & 0x3F));
+                p += 1;
+            } else if (lead < 0xF0) {
+                // Japanese text, mostly.
+                if (end - p < 2 || !isTrail(p[0]) || !isTrail(p[1]))
+                    return nullptr;
+                const char16_t c = static_cast<char16_t>((lead & 0x0F) << 12 | (p[0] & 0x3F) << 6 | (p[1] & 0x3F));
+                if (c < 0x800 || QChar::isSurrogate(c))
+                    return nullptr;
+                *out++ = c;
+                p += 2;
+            } else {
+                if (lead >= 0xF5 || end - p < 3 || !isTrail(p[0]) || !isTrail(p[1]) || !isTrail(p[2]))
+                    return nullptr;
+                const char32_t c = (lead & 0x07) << 18 | (p[0] & 0x3F) << 12 | (p[1] & 0x3F) << 6 | (p[2] & 0x3F);
+                if (c < 0x10000 || c > 0x10FFFF)
+                    return nullptr;
+                *out++ = QChar::highSurrogate(c);
+                *out++ = QChar::lowSurrogate(c);
+                p += 3;
+            }
+        }
+        return out;
+    }
+};
+
+// A string of exactly the text from start to end; null when empty, as an absent field.
+QString makeString(const char16_t* start, const char16_t* end) {
+    return start == end ? QString() : QString(reinterpret_cast<const QChar*>(start), end - start);
 }
 
-CatalogEntry parseLine(QStringView line) {
-    CatalogEntry entry;
-    qsizetype pos = 0;
-    bool more = true;
-    for (int field = 0; field < CatalogEntry::FieldCount && more; ++field)
-        entry[field] = readField(line, pos, more);
-    // Fields past the fourth belong to the location, which may itself hold commas.
-    while (more) {
-        entry.EntryLocation.append(u',');
-        entry.EntryLocation.append(readField(line, pos, more));
+// One string for each text of a column that recurs, so that the entries holding it share it: a text takes the
+// slot of its hash, in place of the one before.
+class SharedTexts {
+public:
+    QString text(const char16_t* start, const char16_t* end) {
+        // Enough of the text to tell a short list apart.
+        const size_t size = static_cast<size_t>(end - start);
+        const size_t hash = size == 0 ? 0 : size * 7 + start[0] * 31 + start[size / 2] * 3 + end[-1];
+        QString& slot = m_texts[hash % Count];
+        if (slot.size() != qsizetype(size) || !std::equal(start, end, slot.utf16()))
+            slot = makeString(start, end);
+        return slot;
     }
-    return entry;
+
+private:
+    static constexpr size_t Count = 64;
+    QString m_texts[Count];
+};
+
+// Calls read with each line of text that is not blank, in order, while it returns true; false when it did not.
+// Every CR and every LF ends a line.
+template <typename Unit, typename Read> bool forEachLine(std::basic_string_view<Unit> text, Read read) {
+    // The next CR and LF from start, each found again only once start has passed it.
+    const auto next = [text](Unit c, size_t from) { return std::min(text.find(c, from), text.size()); };
+    size_t start = 0;
+    size_t cr = next(Unit('\r'), 0);
+    size_t lf = next(Unit('\n'), 0);
+    while (start < text.size()) {
+        if (cr < start)
+            cr = next(Unit('\r'), start);
+        if (lf < start)
+            lf = next(Unit('\n'), start);
+        const size_t end = std::min(cr, lf);
+        if (end > start && !read(text.substr(start, end - start)))
+            return false;
+        start = end + 1;
+    }
+    return true;
+}
+
+// Reads the entries of a file's text. Reading is lenient, see CategoryFile::parse.
+template <typename Source> class Reader {
+    using Unit = typename Source::Unit;
+    using View = std::basic_string_view<Unit>;
+
+public:
+    // False when the source finds bytes it cannot read.
+    bool read(View text, QList<CatalogEntry>& entries) {
+        return forEachLine(text, [this, &entries](View line) { return readLine(line, entries.emplaceBack()); });
+    }
+
+private:
+    static bool isBlank(Unit c) { return c == Unit(' ') || c == Unit('\t'); }
+
+    bool readLine(View line, CatalogEntry& entry) {
+        if (m_field.size() < line.size())
+            m_field.resize(line.size());
+        size_t pos = 0;
+        bool more = true;
+        for (int field = 0; field < CatalogEntry::FieldCount && more; ++field) {
+            const char16_t* end = readField(line, pos, more);
+            if (!end)
+                return false;
+            entry[field] = field == 1 || field == 2 ? m_shared[field - 1].text(m_field.data(), end)
+                                                    : makeString(m_field.data(), end);
+        }
+        // Fields past the fourth belong to the location, which may itself hold commas.
+        if (!more)
+            return true;
+        while (more) {
+            const char16_t* end = readField(line, pos, more);
+            if (!end)
+                return false;
+            entry.EntryLocation.append(u',');
+            entry.EntryLocation.append(makeString(m_field.data(), end));
+        }
+        entry.EntryLocation.squeeze();
+        return true;
+    }
+
+    // Reads one field of line starting at pos into m_field and returns where its text ends there, nullptr for
+    // bytes that cannot be read. Moves pos past the field and past the comma that ends it; more tells whether
+    // such a comma was there, so that another field follows.
+    char16_t* readField(View line, size_t& pos, bool& more) {
+        char16_t* const start = m_field.data();
+        char16_t* out = start;
+        more = false;
+        if (pos < line.size() && line[pos] == Unit('"')) {
+            // A quote ends the field only where a comma or the line's end follows it, blanks aside; "" is one quote.
+            ++pos;
+            for (;;) {
+                const size_t quote = std::min(line.find(Unit('"'), pos), line.size());
+                out = Source::decode(line.substr(pos, quote - pos), out);
+                if (!out)
+                    return nullptr;
+                if (quote == line.size()) {
+                    pos = quote;
+                    break;
+                }
+                pos = quote + 1;
+                size_t after = pos;
+                while (after < line.size() && isBlank(line[after]))
+                    ++after;
+                if (after == line.size() || line[after] == Unit(',')) {
+                    more = after < line.size();
+                    pos = more ? after + 1 : after;
+                    break;
+                }
+                if (line[pos] == Unit('"'))
+                    ++pos;
+                *out++ = u'"';
+            }
+        } else {
+            const size_t end = std::min(line.find(Unit(','), pos), line.size());
+            out = Source::decode(line.substr(pos, end - pos), out);
+            more = end < line.size();
+            pos = more ? end + 1 : end;
+        }
+        return out;
+    }
+
+    // One field's text before it gets a string of its own: never more units than the line.
+    std::vector<char16_t> m_field;
+    // Kinds and types come from short lists.
+    SharedTexts m_shared[2];
+};
+
+template <typename Source>
+bool readEntries(std::basic_string_view<typename Source::Unit> text, QList<CatalogEntry>& entries) {
+    return Reader<Source>().read(text, entries);
+}
+
+std::string_view bytesView(QByteArrayView bytes) {
+    return {bytes.data(), static_cast<size_t>(bytes.size())};
 }
 
 bool needsRewriting(QChar c) {
     return c == u'"' || c == u'\r' || c == u'\n';
 }
 
-void appendField(QString& text, const QString& field) {
-    text.append(u'"');
-    if (std::none_of(field.cbegin(), field.cend(), needsRewriting)) {
-        text.append(field);
-    } else {
-        for (QChar c : field) {
-            if (c == u'"')
-                text.append(u"\"\"");
-            else if (c == u'\r' || c == u'\n')
-                text.append(u' ');
-            else
-                text.append(c);
+// Writers of the file's bytes: encode writes a piece of text at out and returns where it ends, or nullptr for
+// a character the encoding cannot hold; MaxBytes is the most bytes a UTF-16 unit takes.
+struct Cp932Writer {
+    static constexpr qsizetype MaxBytes = 2;
+    static char* encode(QStringView piece, char* out) { return Cp932::encodeInto(piece, out); }
+};
+
+struct Utf8Writer {
+    static constexpr qsizetype MaxBytes = 3;
+    // As QString::toUtf8 writes it: a lone surrogate becomes a question mark.
+    static char* encode(QStringView piece, char* out) {
+        const char16_t* p = piece.utf16();
+        const char16_t* const end = p + piece.size();
+        while (p < end) {
+            char32_t c = *p++;
+            if (c < 0x80) {
+                *out++ = static_cast<char>(c);
+            } else if (c < 0x800) {
+                *out++ = static_cast<char>(0xC0 | c >> 6);
+                *out++ = static_cast<char>(0x80 | (c & 0x3F));
+            } else if (!QChar::isSurrogate(c)) {
+                *out++ = static_cast<char>(0xE0 | c >> 12);
+                *out++ = static_cast<char>(0x80 | (c >> 6 & 0x3F));
+                *out++ = static_cast<char>(0x80 | (c & 0x3F));
+            } else if (QChar::isHighSurrogate(c) && p < end && QChar::isLowSurrogate(*p)) {
+                c = QChar::surrogateToUcs4(static_cast<char16_t>(c), *p++);
+                *out++ = static_cast<char>(0xF0 | c >> 18);
+                *out++ = static_cast<char>(0x80 | (c >> 12 & 0x3F));
+                *out++ = static_cast<char>(0x80 | (c >> 6 & 0x3F));
+                *out++ = static_cast<char>(0x80 | (c & 0x3F));
+            } else {
+                *out++ = '?';
+            }
         }
+        return out;
     }
-    text.append(u'"');
+};
+
+// A quote inside a field is doubled; a line break becomes a blank, so that every entry stays one line.
+template <typename Writer> char* writeField(QStringView field, char* out) {
+    *out++ = '"';
+    for (;;) {
+        const auto special = std::find_if(field.begin(), field.end(), needsRewriting);
+        out = Writer::encode(QStringView(field.begin(), special), out);
+        if (!out)
+            return nullptr;
+        if (special == field.end())
+            break;
+        if (*special == u'"') {
+            *out++ = '"';
+            *out++ = '"';
+        } else {
+            *out++ = ' ';
+        }
+        field = QStringView(special + 1, field.end());
+    }
+    *out++ = '"';
+    return out;
+}
+
+// The file's bytes in one encoding after prefix; nothing when some field does not fit in it.
+template <typename Writer> std::optional<QByteArray> write(const QList<CatalogEntry>& entries, QByteArrayView prefix) {
+    // Quotes and commas around the four fields and the line end: 13 bytes an entry.
+    qsizetype size = prefix.size();
+    for (const CatalogEntry& entry : entries)
+        size +=
+            (entry.EntryName.size() + entry.EntryKind.size() + entry.EntryType.size() + entry.EntryLocation.size()) *
+                Writer::MaxBytes +
+            13;
+    QByteArray bytes(size, Qt::Uninitialized);
+    char* out = std::copy(prefix.begin(), prefix.end(), bytes.data());
+    for (const CatalogEntry& entry : entries) {
+        for (int field = 0; field < CatalogEntry::FieldCount; ++field) {
+            if (field > 0)
+                *out++ = ',';
+            out = writeField<Writer>(entry[field], out);
+            if (!out)
+                return std::nullopt;
+        }
+        *out++ = '\r';
+        *out++ = '\n';
+    }
+    bytes.truncate(out - bytes.constData());
+    return bytes;
 }
 
 } // namespace
@@ -129,44 +331,44 @@ QString decode(QByteArrayView bytes, bool& intact) {
     return decodeDamaged(bytes);
 }
 
-QList<CatalogEntry> parse(QByteArrayView bytes) {
-    bool intact;
+QList<CatalogEntry> read(QByteArrayView bytes, bool& intact) {
+    // The same choice of encoding as decode makes.
+    intact = true;
+    QByteArrayView content = bytes;
+    if (content.endsWith(CtrlZ))
+        content.chop(1);
+    const bool marked = content.startsWith(Utf8Bom);
+    if (marked) {
+        content = content.sliced(Utf8Bom.size());
+        // decode takes a second mark for one too: QString::fromUtf8 drops a mark at the start.
+        if (content.startsWith(Utf8Bom))
+            content = content.sliced(Utf8Bom.size());
+    }
+    // A code page 932 file stops the UTF-8 reading at its first non-ASCII character, mostly on its first line.
+    QList<CatalogEntry> entries;
+    if (readEntries<Utf8Bytes>(bytesView(content), entries))
+        return entries;
+    entries.clear();
+    if (!marked && readEntries<Cp932Bytes>(bytesView(content), entries))
+        return entries;
     return parseText(decode(bytes, intact));
 }
 
+QList<CatalogEntry> parse(QByteArrayView bytes) {
+    bool intact;
+    return read(bytes, intact);
+}
+
 QList<CatalogEntry> parseText(QStringView text) {
-    // Not reserved ahead: a file of blank lines holds no entry at all.
     QList<CatalogEntry> entries;
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = start;
-        while (end < text.size() && !isLineEnd(text[end]))
-            ++end;
-        if (end > start)
-            entries.append(parseLine(text.sliced(start, end - start)));
-        start = end + 1;
-    }
+    readEntries<DecodedText>(std::u16string_view(text.utf16(), static_cast<size_t>(text.size())), entries);
     return entries;
 }
 
 QByteArray format(const QList<CatalogEntry>& entries) {
-    QString text;
-    qsizetype size = 0;
-    for (const CatalogEntry& entry : entries)
-        size +=
-            entry.EntryName.size() + entry.EntryKind.size() + entry.EntryType.size() + entry.EntryLocation.size() + 13;
-    text.reserve(size);
-    for (const CatalogEntry& entry : entries) {
-        for (int field = 0; field < CatalogEntry::FieldCount; ++field) {
-            if (field > 0)
-                text.append(u',');
-            appendField(text, entry[field]);
-        }
-        text.append(u"\r\n");
-    }
-    if (std::optional<QByteArray> bytes = Cp932::encode(text))
+    if (std::optional<QByteArray> bytes = write<Cp932Writer>(entries, {}))
         return *std::move(bytes);
-    return Utf8Bom.toByteArray() + text.toUtf8();
+    return *write<Utf8Writer>(entries, Utf8Bom);
 }
 
 } // namespace CategoryFile

@@ -19,6 +19,9 @@ namespace CategoryFile {
 // holds U+FFFD for what could not be read, and writing it back would lose the original bytes.
 QString decode(QByteArrayView bytes, bool& intact);
 
+// Entries of a file's bytes, decoded as decode does it (intact likewise) but each field straight from the bytes.
+QList<CatalogEntry> read(QByteArrayView bytes, bool& intact);
+
 // Entries of a file's bytes, in line order. Reading is lenient so that no line is lost: CR, LF or CR LF line
 // ends, blank lines skipped, unquoted fields, blanks after a closing quote dropped, missing fields empty, fields
 // past the fourth joined to the fourth with their commas, and a doubled quote inside a quoted field read as one

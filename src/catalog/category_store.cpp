@@ -106,7 +106,8 @@ StoreResult LoadCategoryList(Module1& state, ListGridModel& list, const QString&
     }
 
     bool intact;
-    QList<CatalogEntry> entries = CategoryFile::parseText(CategoryFile::decode(bytes, intact));
+    QList<CatalogEntry> entries = CategoryFile::read(bytes, intact);
+    bytes = QByteArray();
     if (!entries.isEmpty()) {
         state.CurrentRecord = entries.constLast();
         list.appendEntries(std::move(entries));

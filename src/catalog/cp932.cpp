@@ -1,78 +1,24 @@
 #include "cp932.h"
 
-#include <QtEndian>
+#include "cp932_tables.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <iconv.h>
+using Cp932Tables::NoChar;
 
 namespace {
 
-constexpr const char* Utf16 = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? "UTF-16LE" : "UTF-16BE";
-
-// One conversion descriptor, opened per call: a call converts a whole file at once.
-class Converter {
-public:
-    Converter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {
-        if (m_cd == reinterpret_cast<iconv_t>(-1))
-            qFatal("iconv cannot convert from %s to %s", from, to);
-    }
-    ~Converter() { iconv_close(m_cd); }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
-
-    // Converts as much as it can; returns false with errno set where it stopped early.
-    bool convert(const char*& in, size_t& inLeft, char*& out, size_t& outLeft) {
-        return iconv(m_cd, const_cast<char**>(&in), &inLeft, &out, &outLeft) != static_cast<size_t>(-1);
-    }
-
-private:
-    iconv_t m_cd;
-};
-
-// Characters that code page 932 writes but reads back as another character.
-bool isOneWay(char16_t c) {
-    switch (c) {
-    case 0x00A2:
-    case 0x00A3:
-    case 0x00A5:
-    case 0x00AC:
-    case 0x2014:
-    case 0x2016:
-    case 0x203E:
-    case 0x2212:
-    case 0x301C:
-        return true;
-    default:
-        return false;
-    }
-}
-
-std::optional<QString> toText(QByteArrayView bytes, bool replaceInvalid) {
-    // Never more UTF-16 units than bytes.
-    QString text(bytes.size(), Qt::Uninitialized);
-    Converter cd(Utf16, "CP932");
-    const char* in = bytes.data();
-    size_t inLeft = static_cast<size_t>(bytes.size());
-    char* const outStart = reinterpret_cast<char*>(text.data());
-    char* out = outStart;
-    size_t outLeft = static_cast<size_t>(text.size()) * sizeof(char16_t);
-    while (inLeft > 0 && !cd.convert(in, inLeft, out, outLeft)) {
-        if (!replaceInvalid)
-            return std::nullopt;
-        if (errno != EILSEQ && errno != EINVAL)
-            break;
-        // An invalid or cut-off sequence: one replacement character for its first byte, then go on.
-        const char16_t replacement = u'\uFFFD';
-        std::memcpy(out, &replacement, sizeof replacement);
-        out += sizeof replacement;
-        outLeft -= sizeof replacement;
-        ++in;
-        --inLeft;
-    }
-    text.truncate((out - outStart) / static_cast<qsizetype>(sizeof(char16_t)));
-    return text;
+// The character of the code at p, moving p past it; NoChar for a byte that starts no valid code, p then past
+// that byte alone.
+char16_t next(const uchar*& p, const uchar* end) {
+    const uchar byte = *p++;
+    const int row = Cp932Tables::leadRow[byte];
+    if (row == 0)
+        return Cp932Tables::single[byte];
+    if (p == end)
+        return NoChar;
+    const char16_t pair = Cp932Tables::pairs[row][*p];
+    if (pair != NoChar)
+        ++p;
+    return pair;
 }
 
 } // namespace
@@ -80,30 +26,67 @@ std::optional<QString> toText(QByteArrayView bytes, bool replaceInvalid) {
 namespace Cp932 {
 
 std::optional<QString> decode(QByteArrayView bytes) {
-    return toText(bytes, false);
+    QString text(bytes.size(), Qt::Uninitialized);
+    const char16_t* end = decodeInto(bytes, reinterpret_cast<char16_t*>(text.data()));
+    if (!end)
+        return std::nullopt;
+    text.truncate(end - reinterpret_cast<const char16_t*>(text.constData()));
+    return text;
 }
 
 QString decodeLossy(QByteArrayView bytes) {
-    return *toText(bytes, true);
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    const uchar* p = reinterpret_cast<const uchar*>(bytes.data());
+    const uchar* const end = p + bytes.size();
+    while (p < end) {
+        const char16_t c = next(p, end);
+        *out++ = c == NoChar ? u'\uFFFD' : c;
+    }
+    text.truncate(out - reinterpret_cast<const char16_t*>(text.constData()));
+    return text;
 }
 
 std::optional<QByteArray> encode(QStringView text) {
-    const bool hasOneWay = std::any_of(text.begin(), text.end(), [](QChar c) {
-        return c.unicode() >= 0x00A2 && c.unicode() <= 0x301C && isOneWay(c.unicode());
-    });
-    if (hasOneWay)
-        return std::nullopt;
-    // At most two bytes for each UTF-16 unit.
     QByteArray bytes(text.size() * 2, Qt::Uninitialized);
-    Converter cd("CP932", Utf16);
-    const char* in = reinterpret_cast<const char*>(text.data());
-    size_t inLeft = static_cast<size_t>(text.size()) * sizeof(char16_t);
-    char* out = bytes.data();
-    size_t outLeft = static_cast<size_t>(bytes.size());
-    if (!cd.convert(in, inLeft, out, outLeft))
+    const char* end = encodeInto(text, bytes.data());
+    if (!end)
         return std::nullopt;
-    bytes.truncate(out - bytes.data());
+    bytes.truncate(end - bytes.constData());
     return bytes;
+}
+
+char16_t* decodeInto(QByteArrayView bytes, char16_t* out) {
+    const uchar* p = reinterpret_cast<const uchar*>(bytes.data());
+    const uchar* const end = p + bytes.size();
+    while (p < end) {
+        if (*p < 0x80) {
+            *out++ = *p++;
+            continue;
+        }
+        const char16_t c = next(p, end);
+        if (c == NoChar)
+            return nullptr;
+        *out++ = c;
+    }
+    return out;
+}
+
+char* encodeInto(QStringView text, char* out) {
+    for (QChar c : text) {
+        const char16_t unit = c.unicode();
+        if (unit < 0x80) {
+            *out++ = static_cast<char>(unit);
+            continue;
+        }
+        const std::uint16_t code = Cp932Tables::encoding[unit];
+        if (code == NoChar)
+            return nullptr;
+        if (code > 0xFF)
+            *out++ = static_cast<char>(code >> 8);
+        *out++ = static_cast<char>(code & 0xFF);
+    }
+    return out;
 }
 
 } // namespace Cp932

@@ -2,6 +2,7 @@
 #include "cp932.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTest>
 
 #include <unistd.h>
@@ -30,6 +31,10 @@ private slots:
     void readsMalformedLinesWithoutLosingText();
     void readsUnescapedQuotesLiterally();
     void blankLinesTakeNoMemoryAhead();
+
+    void readsBytesAsTheirDecodedText_data();
+    void readsBytesAsTheirDecodedText();
+    void writesTheBytesOfTheEncodedText();
 };
 
 static CatalogEntry entry(const QString& name, const QString& kind, const QString& type, const QString& location) {
@@ -232,6 +237,76 @@ void TestCategoryFile::blankLinesTakeNoMemoryAhead() {
     const QList<CatalogEntry> entries = CategoryFile::parse(bytes);
     QVERIFY(entries.isEmpty());
     QCOMPARE_LT(addressSpace() - before, qint64(256) << 20);
+}
+
+void TestCategoryFile::readsBytesAsTheirDecodedText_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    // UTF-8 that QByteArrayView::isValidUtf8 refuses, each read as code page 932 where it can be.
+    QTest::newRow("overlong") << QByteArray("\"a\xC0\x80\",\"\xE3\x83\xA1\"");
+    QTest::newRow("overlong three bytes") << QByteArray("\"\xE0\x80\xAF\"");
+    QTest::newRow("surrogate") << QByteArray("\"\xED\xA0\x80\",x");
+    QTest::newRow("past U+10FFFF") << QByteArray("\"\xF4\x90\x80\x80\"");
+    QTest::newRow("cut off by a quote") << QByteArray("\"\xE3\x83\",\"\xE3\x83\xA1\"");
+    QTest::newRow("cut off at the end") << QByteArray("\"\xE3\x83\xA1\",\xE3\x83");
+    QTest::newRow("four bytes") << QByteArray("\"\xF0\x9F\x98\x80\",\"\xF4\x8F\xBF\xBF\"");
+    QTest::newRow("mark, then invalid") << QByteArray("\xEF\xBB\xBF\"\xE3\x83\xA1\xFF\"");
+    QTest::newRow("mark, then code page 932") << QByteArray("\xEF\xBB\xBF\"\x83\x81\"\r\n");
+    QTest::newRow("lead byte before a quote") << QByteArray("\"\x83\",\"\x83\x81\"");
+
+    // Files of random pieces, each file in one encoding, some with a stray byte.
+    const QList<QByteArray> structure{"\"", "\"", ",", ",", " ", "\t", "\r", "\n", "\r\n", "a", "\\"};
+    const QList<QByteArray> cp932{"\x83\x81", "\xB1", "\x81\x60", "\x87\x40", "\x5C", "\x8A\x5C", "\x95\x22"};
+    const QList<QByteArray> utf8{"\xE3\x83\xA1", "\xC3\xA9", "\xF0\x9F\x98\x80", "\xEF\xBD\x9E"};
+    const QList<QByteArray> stray{"\xFF", "\x80", "\xA0", "\x83", "\xE3\x83", "\xEF\xBB\xBF"};
+    QRandomGenerator random(932);
+    for (int file = 0; file < 400; ++file) {
+        const QList<QByteArray>& text = file % 2 ? cp932 : utf8;
+        QByteArray bytes = file % 7 == 0 ? QByteArray("\xEF\xBB\xBF") : QByteArray();
+        const int pieces = random.bounded(1, 40);
+        for (int piece = 0; piece < pieces; ++piece) {
+            const QList<QByteArray>& from = random.bounded(3) == 0 ? text : structure;
+            bytes += from[random.bounded(from.size())];
+        }
+        if (file % 5 == 0)
+            bytes.insert(random.bounded(bytes.size() + 1), stray[random.bounded(stray.size())]);
+        if (file % 11 == 0)
+            bytes += "\x1A";
+        QTest::addRow("random %d", file) << bytes;
+    }
+}
+
+void TestCategoryFile::readsBytesAsTheirDecodedText() {
+    // Reading fields straight from the bytes gives what reading the whole decoded text gives.
+    QFETCH(QByteArray, bytes);
+    bool intact = false;
+    bool textIntact = false;
+    QCOMPARE(CategoryFile::read(bytes, intact), CategoryFile::parseText(CategoryFile::decode(bytes, textIntact)));
+    QCOMPARE(intact, textIntact);
+}
+
+void TestCategoryFile::writesTheBytesOfTheEncodedText() {
+    // Each file as the whole text, quotes doubled and line breaks made blanks, encoded in one go would be.
+    const QStringList pieces{u"a"_s,  u"\""_s, u"\r"_s, u"\n"_s, u","_s,      u" "_s,      u"メモ帳"_s,
+                             u"～"_s, u"〜"_s, u"é"_s,  u"😀"_s,  u"\xD800"_s, u"\xDC00"_s, u"\\"_s};
+    QRandomGenerator random(932);
+    for (int file = 0; file < 400; ++file) {
+        QList<CatalogEntry> entries(random.bounded(4));
+        QString text;
+        for (CatalogEntry& entry : entries) {
+            for (int field = 0; field < CatalogEntry::FieldCount; ++field) {
+                for (int piece = random.bounded(6); piece > 0; --piece) {
+                    // Mostly text that code page 932 holds, so that most files are written in it.
+                    entry[field] += pieces[random.bounded(file % 3 ? 7 : pieces.size())];
+                }
+                QString quoted = entry[field];
+                quoted.replace(u'"', u"\"\""_s).replace(u'\r', u' ').replace(u'\n', u' ');
+                text += (field ? u",\""_s : u"\""_s) + quoted + u'"';
+            }
+            text += u"\r\n"_s;
+        }
+        const std::optional<QByteArray> cp932 = Cp932::encode(text);
+        QCOMPARE(CategoryFile::format(entries), cp932 ? *cp932 : "\xEF\xBB\xBF" + text.toUtf8());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCategoryFile)
