@@ -22,13 +22,13 @@ inline double medianMs(int runs, const std::function<void()>& work, const std::f
 }
 
 // The median of ours / theirs over pairs of runs taken in turn (ours, theirs, ours, theirs...), so that both see
-// the same machine; each run after its own untimed setup.
+// the same machine; each of our runs after its own untimed setup.
 inline double medianRatio(int pairs, const std::function<void()>& ours, const std::function<void()>& theirs,
                           const std::function<void()>& setup = {}) {
     std::vector<double> ratios;
     for (int i = 0; i < pairs; ++i) {
         const double ourTime = medianMs(1, ours, setup);
-        const double theirTime = medianMs(1, theirs, setup);
+        const double theirTime = medianMs(1, theirs);
         ratios.push_back(ourTime / theirTime);
     }
     std::sort(ratios.begin(), ratios.end());
