@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -216,6 +217,44 @@ bool readEntries(std::basic_string_view<typename Source::Unit> text, QList<Catal
     return Reader<Source>().read(text, entries);
 }
 
+enum class PieceOutcome { Read, NotThisEncoding, DeviceFailed };
+
+// Reads the entries of device from offset on, one piece at a time: each piece's whole lines, then the rest of a
+// line cut by the piece's end again with the next piece. The last line ends at the file's end, without one
+// final Ctrl-Z.
+template <typename Source>
+PieceOutcome readPieces(QIODevice& device, qint64 offset, qsizetype pieceSize, QList<CatalogEntry>& entries) {
+    entries.clear();
+    if (!device.seek(offset))
+        return PieceOutcome::DeviceFailed;
+    Reader<Source> reader;
+    std::vector<char> buffer(static_cast<size_t>(pieceSize));
+    size_t kept = 0;
+    for (;;) {
+        // One line longer than the buffer.
+        if (kept == buffer.size())
+            buffer.resize(buffer.size() * 2);
+        const qint64 got = device.read(buffer.data() + kept, static_cast<qint64>(buffer.size() - kept));
+        if (got < 0)
+            return PieceOutcome::DeviceFailed;
+        std::string_view bytes(buffer.data(), kept + static_cast<size_t>(got));
+        if (got == 0) {
+            if (bytes.ends_with(CtrlZ))
+                bytes.remove_suffix(1);
+            return reader.read(bytes, entries) ? PieceOutcome::Read : PieceOutcome::NotThisEncoding;
+        }
+        const size_t lineEnd = bytes.find_last_of("\r\n");
+        if (lineEnd == std::string_view::npos) {
+            kept = bytes.size();
+            continue;
+        }
+        if (!reader.read(bytes.substr(0, lineEnd + 1), entries))
+            return PieceOutcome::NotThisEncoding;
+        kept = bytes.size() - lineEnd - 1;
+        std::memmove(buffer.data(), buffer.data() + lineEnd + 1, kept);
+    }
+}
+
 std::string_view bytesView(QByteArrayView bytes) {
     return {bytes.data(), static_cast<size_t>(bytes.size())};
 }
@@ -352,6 +391,32 @@ QList<CatalogEntry> read(QByteArrayView bytes, bool& intact) {
     if (!marked && readEntries<Cp932Bytes>(bytesView(content), entries))
         return entries;
     return parseText(decode(bytes, intact));
+}
+
+std::optional<QList<CatalogEntry>> read(QIODevice& device, bool& intact, qsizetype pieceSize) {
+    intact = true;
+    pieceSize = std::max<qsizetype>(pieceSize, 2 * Utf8Bom.size());
+    // The marks at the start, as read finds them in the file's bytes.
+    if (!device.seek(0))
+        return std::nullopt;
+    const QByteArray start = device.read(2 * Utf8Bom.size());
+    qint64 offset = 0;
+    if (start.startsWith(Utf8Bom))
+        offset = QByteArrayView(start).sliced(Utf8Bom.size()).startsWith(Utf8Bom) ? 2 * Utf8Bom.size() : Utf8Bom.size();
+    QList<CatalogEntry> entries;
+    PieceOutcome outcome = readPieces<Utf8Bytes>(device, offset, pieceSize, entries);
+    if (outcome == PieceOutcome::NotThisEncoding && offset == 0)
+        outcome = readPieces<Cp932Bytes>(device, 0, pieceSize, entries);
+    if (outcome == PieceOutcome::Read)
+        return entries;
+    if (outcome == PieceOutcome::DeviceFailed)
+        return std::nullopt;
+    // Bytes of no encoding: rare enough to be read whole.
+    entries.clear();
+    if (!device.seek(0))
+        return std::nullopt;
+    const QByteArray bytes = device.readAll();
+    return read(bytes, intact);
 }
 
 QList<CatalogEntry> parse(QByteArrayView bytes) {

@@ -4,8 +4,11 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QIODevice>
 #include <QList>
 #include <QStringView>
+
+#include <optional>
 
 // The text of a category file: one entry a line, its four fields each in double quotes, separated by commas,
 // every line ended by CR LF. The file is in code page 932; a file that starts with the UTF-8 byte-order mark is
@@ -21,6 +24,10 @@ QString decode(QByteArrayView bytes, bool& intact);
 
 // Entries of a file's bytes, decoded as decode does it (intact likewise) but each field straight from the bytes.
 QList<CatalogEntry> read(QByteArrayView bytes, bool& intact);
+
+// Entries of the file device holds from its start, as read gives them for its bytes, read a piece of about
+// pieceSize bytes at a time so that the whole file is never in memory at once; nothing when the device fails.
+std::optional<QList<CatalogEntry>> read(QIODevice& device, bool& intact, qsizetype pieceSize = 64 * 1024);
 
 // Entries of a file's bytes, in line order. Reading is lenient so that no line is lost: CR, LF or CR LF line
 // ends, blank lines skipped, unquoted fields, blanks after a closing quote dropped, missing fields empty, fields

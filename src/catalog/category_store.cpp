@@ -31,9 +31,9 @@ void makeLastLocationCurrent(ListGridModel& list) {
 
 enum class ReadStatus { Read, Missing, Unreadable };
 
-// Reads a whole regular file. Only a file that does not exist is missing. Anything but a regular file (after
+// Opens a regular file for reading. Only a file that does not exist is missing. Anything but a regular file (after
 // links) is unreadable without being read: a FIFO would wait for a writer for ever, a device might never end.
-ReadStatus readRegularFile(const QString& path, QByteArray& bytes) {
+ReadStatus openRegularFile(const QString& path, QFile& file) {
     const QByteArray name = QFile::encodeName(path);
     struct stat info;
     if (::stat(name.constData(), &info) != 0)
@@ -44,14 +44,13 @@ ReadStatus readRegularFile(const QString& path, QByteArray& bytes) {
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return ReadStatus::Unreadable;
-    QFile file;
+    // Read in large pieces, straight into the reader's buffer.
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
-        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        !file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return ReadStatus::Unreadable;
     }
-    bytes = file.readAll();
-    return file.error() == QFileDevice::NoError ? ReadStatus::Read : ReadStatus::Unreadable;
+    return ReadStatus::Read;
 }
 
 StoreResult loadFailed(Module1& state, const QString& fileName, const QString& message) {
@@ -94,20 +93,23 @@ StoreResult LoadCategoryList(Module1& state, ListGridModel& list, const QString&
     list.setRows(1);
     state.ListEmptiedByRemoval = false;
     state.UnreadableCsvFile.clear();
-    QByteArray bytes;
-    switch (readRegularFile(categoryFilePath(programFolder, fileName), bytes)) {
+    const QString unreadable = u"カテゴリファイル「%1」を読み込めませんでした。"_s.arg(fileName);
+    QFile file;
+    switch (openRegularFile(categoryFilePath(programFolder, fileName), file)) {
     case ReadStatus::Missing:
         state.CurrentCsvFile = fileName;
         return {};
     case ReadStatus::Unreadable:
-        return loadFailed(state, fileName, u"カテゴリファイル「%1」を読み込めませんでした。"_s.arg(fileName));
+        return loadFailed(state, fileName, unreadable);
     case ReadStatus::Read:
         break;
     }
 
     bool intact;
-    QList<CatalogEntry> entries = CategoryFile::read(bytes, intact);
-    bytes = QByteArray();
+    std::optional<QList<CatalogEntry>> read = CategoryFile::read(file, intact);
+    if (!read)
+        return loadFailed(state, fileName, unreadable);
+    QList<CatalogEntry> entries = *std::move(read);
     if (!entries.isEmpty()) {
         state.CurrentRecord = entries.constLast();
         list.appendEntries(std::move(entries));

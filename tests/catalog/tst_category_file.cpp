@@ -1,6 +1,7 @@
 #include "category_file.h"
 #include "cp932.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
@@ -35,6 +36,8 @@ private slots:
     void readsBytesAsTheirDecodedText_data();
     void readsBytesAsTheirDecodedText();
     void writesTheBytesOfTheEncodedText();
+    void readsInPiecesAsFromTheWholeBytes_data();
+    void readsInPiecesAsFromTheWholeBytes();
 };
 
 static CatalogEntry entry(const QString& name, const QString& kind, const QString& type, const QString& location) {
@@ -306,6 +309,34 @@ void TestCategoryFile::writesTheBytesOfTheEncodedText() {
         }
         const std::optional<QByteArray> cp932 = Cp932::encode(text);
         QCOMPARE(CategoryFile::format(entries), cp932 ? *cp932 : "\xEF\xBB\xBF" + text.toUtf8());
+    }
+}
+
+void TestCategoryFile::readsInPiecesAsFromTheWholeBytes_data() {
+    readsBytesAsTheirDecodedText_data();
+    QByteArray ascii;
+    for (int line = 0; line < 20; ++line)
+        ascii += "\"name\",\"kind\",\"type\",\"C:\\path\"\r\n";
+    QTest::newRow("code page 932 after the first pieces") << ascii + "\"\x83\x81\",\"\x95\x22\"\r\n" + ascii;
+    QTest::newRow("UTF-8 after the first pieces") << ascii + "\"\xE3\x83\xA1\"\n" + ascii;
+    QTest::newRow("damaged after the first pieces") << ascii + "\"\xFF\"\r\n" + ascii;
+    QTest::newRow("a line longer than many pieces")
+        << "\"" + QByteArray(100, 'a') + "\xE3\x83\xA1\",\"" + QByteArray(50, ',') + "\"\r\n\"b\"";
+    QTest::newRow("two marks and a Ctrl-Z") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF\"a\"\r\n\x1A");
+    QTest::newRow("Ctrl-Z inside, not at the end") << QByteArray("\"a\x1A\"\r\n\x1A\r\n");
+}
+
+void TestCategoryFile::readsInPiecesAsFromTheWholeBytes() {
+    // Lines, characters, CR LF pairs and marks cut at every place a piece can end.
+    QFETCH(QByteArray, bytes);
+    bool wholeIntact = false;
+    const QList<CatalogEntry> whole = CategoryFile::read(bytes, wholeIntact);
+    QBuffer device(&bytes);
+    QVERIFY(device.open(QIODevice::ReadOnly));
+    for (const qsizetype pieceSize : {1, 7, 8, 11, 64 * 1024}) {
+        bool intact = false;
+        QCOMPARE(CategoryFile::read(device, intact, pieceSize), whole);
+        QCOMPARE(intact, wholeIntact);
     }
 }
 
