@@ -38,6 +38,7 @@ private slots:
     void writesTheBytesOfTheEncodedText();
     void readsInPiecesAsFromTheWholeBytes_data();
     void readsInPiecesAsFromTheWholeBytes();
+    void aFailingReadGivesNoEntries();
 };
 
 static CatalogEntry entry(const QString& name, const QString& kind, const QString& type, const QString& location) {
@@ -337,6 +338,39 @@ void TestCategoryFile::readsInPiecesAsFromTheWholeBytes() {
         bool intact = false;
         QCOMPARE(CategoryFile::read(device, intact, pieceSize), whole);
         QCOMPARE(intact, wholeIntact);
+    }
+}
+
+// Gives its bytes up to failAt, then fails, as a disk might.
+class FailingDevice : public QIODevice {
+public:
+    FailingDevice(QByteArray bytes, qint64 failAt) : m_bytes(std::move(bytes)), m_failAt(failAt) {}
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override {
+        if (pos() >= m_failAt)
+            return -1;
+        const qint64 size = std::min({maxSize, m_failAt - pos(), m_bytes.size() - pos()});
+        std::copy_n(m_bytes.constData() + pos(), size, data);
+        return size;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray m_bytes;
+    qint64 m_failAt;
+};
+
+void TestCategoryFile::aFailingReadGivesNoEntries() {
+    // In the first encoding tried, in the second, and while the start is looked at for marks.
+    const QByteArray lines = QByteArray("\"a\",\"b\"\r\n").repeated(100);
+    for (const QByteArray& bytes : {lines, "\"\x83\x81\"\r\n" + lines}) {
+        for (const qint64 failAt : {qint64(0), qint64(700), bytes.size() - 2}) {
+            FailingDevice device(bytes, failAt);
+            QVERIFY(device.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
+            bool intact;
+            QCOMPARE(CategoryFile::read(device, intact, 64), std::nullopt);
+        }
     }
 }
 
