@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -85,23 +87,45 @@ QString makeString(const char16_t* start, const char16_t* end) {
     return start == end ? QString() : QString(reinterpret_cast<const QChar*>(start), end - start);
 }
 
-// One string for each text of a column that recurs, so that the entries holding it share it: a text takes the
-// slot of its hash, in place of the one before.
-class SharedTexts {
+// One string for each text of a column that recurs, so that the entries holding it share it: a field takes the
+// slot of its bytes' hash, in place of the one before. A field whose bytes are those in its slot is not read again.
+template <typename Unit> class SharedTexts {
+    using View = std::basic_string_view<Unit>;
+
 public:
-    QString text(const char16_t* start, const char16_t* end) {
-        // Enough of the text to tell a short list apart.
-        const size_t size = static_cast<size_t>(end - start);
-        const size_t hash = size == 0 ? 0 : size * 7 + start[0] * 31 + start[size / 2] * 3 + end[-1];
-        QString& slot = m_texts[hash % Count];
-        if (slot.size() != qsizetype(size) || !std::equal(start, end, slot.utf16()))
-            slot = makeString(start, end);
-        return slot;
+    // The text of the field at pos when it is quoted, holds no quote, ends at a comma and has the bytes of its
+    // slot; pos is then past that comma. Nothing for any other field.
+    const QString* find(View line, size_t pos, size_t& next) const {
+        if (pos >= line.size() || line[pos] != Unit('"'))
+            return nullptr;
+        const size_t quote = line.find(Unit('"'), pos + 1);
+        if (quote == View::npos || quote + 1 >= line.size() || line[quote + 1] != Unit(','))
+            return nullptr;
+        const View field = line.substr(pos, quote + 2 - pos);
+        const Slot& slot = m_slots[std::hash<View>()(field) % Count];
+        if (slot.field != field)
+            return nullptr;
+        next = quote + 2;
+        return &slot.text;
+    }
+
+    // The text of a field that was read: field is all its bytes, up to its comma or the line's end.
+    QString keep(View field, const char16_t* start, const char16_t* end) {
+        Slot& slot = m_slots[std::hash<View>()(field) % Count];
+        if (slot.field != field) {
+            slot.field.assign(field);
+            slot.text = makeString(start, end);
+        }
+        return slot.text;
     }
 
 private:
+    struct Slot {
+        std::basic_string<Unit> field;
+        QString text;
+    };
     static constexpr size_t Count = 64;
-    QString m_texts[Count];
+    Slot m_slots[Count];
 };
 
 // Calls read with each line of text that is not blank, in order, while it returns true; false when it did not.
@@ -145,11 +169,19 @@ private:
         size_t pos = 0;
         bool more = true;
         for (int field = 0; field < CatalogEntry::FieldCount && more; ++field) {
+            const bool shared = field == 1 || field == 2;
+            if (shared) {
+                if (const QString* known = m_shared[field - 1].find(line, pos, pos)) {
+                    entry[field] = *known;
+                    continue;
+                }
+            }
+            const size_t start = pos;
             const char16_t* end = readField(line, pos, more);
             if (!end)
                 return false;
-            entry[field] = field == 1 || field == 2 ? m_shared[field - 1].text(m_field.data(), end)
-                                                    : makeString(m_field.data(), end);
+            entry[field] = shared ? m_shared[field - 1].keep(line.substr(start, pos - start), m_field.data(), end)
+                                  : makeString(m_field.data(), end);
         }
         // Fields past the fourth belong to the location, which may itself hold commas.
         if (!more)
@@ -209,7 +241,7 @@ private:
     // One field's text before it gets a string of its own: never more units than the line.
     std::vector<char16_t> m_field;
     // Kinds and types come from short lists.
-    SharedTexts m_shared[2];
+    SharedTexts<Unit> m_shared[2];
 };
 
 template <typename Source>

@@ -31,6 +31,7 @@ private slots:
     void readsMalformedLinesWithoutLosingText_data();
     void readsMalformedLinesWithoutLosingText();
     void readsUnescapedQuotesLiterally();
+    void readsRecurringKindsAndTypesInEveryForm();
     void blankLinesTakeNoMemoryAhead();
 
     void readsBytesAsTheirDecodedText_data();
@@ -231,6 +232,30 @@ static qint64 addressSpace() {
     if (!statm.open(QIODevice::ReadOnly))
         return -1;
     return statm.readAll().split(' ').constFirst().toLongLong() * ::sysconf(_SC_PAGESIZE);
+}
+
+void TestCategoryFile::readsRecurringKindsAndTypesInEveryForm() {
+    // Each line twice, so that the second reads texts already met; the same bytes in another form or column are
+    // other texts.
+    const QStringList lines{u"\"n\",\"ソフト\",\"型\",\"l\""_s, u"\"n\",\"ソフト\""_s,
+                            u"\"n\",\"ソフト\" ,\"型\""_s,      u"\"n\",\"ソ\"\"フト\",\"型\""_s,
+                            u"\"n\",ソフト,\"型\""_s,           u"\"n\",\"ソフ\",\"ト\",\"l\""_s,
+                            u"\"n\",\"ト\",\"ソフ\",\"l\""_s,   u"\"n\",\"ソフト\"x\",\"型\""_s};
+    const QList<CatalogEntry> expected{
+        entry(u"n"_s, u"ソフト"_s, u"型"_s, u"l"_s), entry(u"n"_s, u"ソフト"_s, {}, {}),
+        entry(u"n"_s, u"ソフト"_s, u"型"_s, {}),     entry(u"n"_s, u"ソ\"フト"_s, u"型"_s, {}),
+        entry(u"n"_s, u"ソフト"_s, u"型"_s, {}),     entry(u"n"_s, u"ソフ"_s, u"ト"_s, u"l"_s),
+        entry(u"n"_s, u"ト"_s, u"ソフ"_s, u"l"_s),   entry(u"n"_s, u"ソフト\"x"_s, u"型"_s, {})};
+    QString text;
+    QList<CatalogEntry> twice;
+    for (int line = 0; line < lines.size(); ++line) {
+        text += lines[line] + u"\r\n"_s + lines[line] + u"\r\n"_s;
+        twice << expected[line] << expected[line];
+    }
+    bool intact = false;
+    QCOMPARE(CategoryFile::read(*Cp932::encode(text), intact), twice);
+    QCOMPARE(CategoryFile::read("\xEF\xBB\xBF" + text.toUtf8(), intact), twice);
+    QCOMPARE(CategoryFile::parseText(text), twice);
 }
 
 void TestCategoryFile::blankLinesTakeNoMemoryAhead() {
