@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake make g++ qt6-base-dev fonts-ipafont-gothic)
+packages=(cmake make g++ qt6-base-dev qt6-translations-l10n xdg-utils fonts-ipafont-gothic)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

@@ -13,7 +13,9 @@ QString toQtNameFilters(const QString& filter) {
 
 std::optional<QString> QtFileDialog::getOpenFileName(QWidget* parent, const QString& filter,
                                                      const QString& initialFileName) {
-    const QString chosen = QFileDialog::getOpenFileName(parent, QString(), initialFileName, toQtNameFilters(filter));
+    // The description already names its pattern; Qt would show the pattern a second time.
+    const QString chosen = QFileDialog::getOpenFileName(parent, QString(), initialFileName, toQtNameFilters(filter),
+                                                        nullptr, QFileDialog::HideNameFilterDetails);
     if (chosen.isEmpty())
         return std::nullopt;
     return chosen;

@@ -10,19 +10,21 @@
 using namespace Qt::StringLiterals;
 
 bool DesktopShellOpen::open(const QString& path, QWidget*) {
-    if (start(path))
+    const QFileInfo info(path);
+    // Nothing there is told apart from something there that nothing could start, such as a folder on a desktop
+    // without a handler for folders.
+    if (path.isEmpty() || !info.exists()) {
+        m_messages.MsgBox(u"「%1」が見つかりませんでした。"_s.arg(path));
+        return false;
+    }
+    if (start(info))
         return true;
     m_messages.MsgBox(u"「%1」を開けませんでした。"_s.arg(path));
     return false;
 }
 
-bool DesktopShellOpen::start(const QString& path) const {
-    if (path.isEmpty())
-        return false;
-    const QFileInfo info(path);
+bool DesktopShellOpen::start(const QFileInfo& info) const {
     if (info.isFile() && info.isExecutable())
         return QProcess::startDetached(info.absoluteFilePath(), {}, info.absolutePath());
-    if (!info.exists())
-        return false;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
 }

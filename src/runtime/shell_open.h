@@ -4,6 +4,7 @@
 #include <QString>
 
 class MessageBox;
+class QFileInfo;
 class QWidget;
 
 // The shell's "open" verb: starts a program, or opens a folder or document with the desktop's handler.
@@ -15,15 +16,15 @@ public:
 };
 
 // An executable file starts as a detached process of its own, with no shell in between; anything else goes
-// to the desktop's default handler. What cannot be opened (nothing there, or nothing to start it) is reported
-// in a message box, as a desktop shell does.
+// to the desktop's default handler. What cannot be opened is reported in a message box, as a desktop shell does:
+// either nothing is there, or nothing could start what is there.
 class DesktopShellOpen final : public ShellOpen {
 public:
     explicit DesktopShellOpen(MessageBox& messages) : m_messages(messages) {}
     bool open(const QString& path, QWidget* owner) override;
 
 private:
-    bool start(const QString& path) const;
+    bool start(const QFileInfo& info) const;
 
     MessageBox& m_messages;
 };

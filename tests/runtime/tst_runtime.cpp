@@ -1,15 +1,31 @@
 #include "busy_pointer.h"
 #include "file_dialog.h"
 #include "message_box.h"
+#include "qt_translations.h"
 #include "shell_open.h"
 #include "string_helpers.h"
 #include "twips.h"
 
+#include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 using namespace Qt::StringLiterals;
+
+// Stands in for the desktop: records the addresses handed to it.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+};
 
 class TestRuntime : public QObject {
     Q_OBJECT
@@ -24,6 +40,7 @@ private slots:
     void busyPointerIsOneLevel();
     void shellOpenStartsAProgramWithoutAShell();
     void shellOpenReportsWhatCannotBeOpened();
+    void standardButtonsSpeakJapanese();
 };
 
 void TestRuntime::inStr() {
@@ -114,13 +131,39 @@ void TestRuntime::shellOpenStartsAProgramWithoutAShell() {
 }
 
 void TestRuntime::shellOpenReportsWhatCannotBeOpened() {
+    QTemporaryDir dir;
+    // Marked executable, but no program the system can start.
+    const QString notAProgram = dir.filePath(u"broken.exe"_s);
+    {
+        QFile file(notAProgram);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("MZ\x90\0not a program here");
+    }
+    QFile::setPermissions(notAProgram, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // A folder goes to the desktop, which here records it.
+    UrlRecorder desktop;
+    QDesktopServices::setUrlHandler(u"file"_s, &desktop, "open");
+
     RecordingMessageBox messages;
     DesktopShellOpen shell(messages);
     QVERIFY(!shell.open(QString(), nullptr));
     QVERIFY(!shell.open(u"/nonexistent/velmora/my app #1.exe"_s, nullptr));
-    const QStringList expected = {u"「」を開けませんでした。"_s,
-                                  u"「/nonexistent/velmora/my app #1.exe」を開けませんでした。"_s};
+    QVERIFY(!shell.open(notAProgram, nullptr));
+    QVERIFY(shell.open(dir.path() + u"/"_s, nullptr));
+    QDesktopServices::unsetUrlHandler(u"file"_s);
+
+    const QStringList expected = {u"「」が見つかりませんでした。"_s,
+                                  u"「/nonexistent/velmora/my app #1.exe」が見つかりませんでした。"_s,
+                                  u"「%1」を開けませんでした。"_s.arg(notAProgram)};
     QCOMPARE(messages.shown, expected);
+    QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(dir.path() + u"/"_s)});
+}
+
+void TestRuntime::standardButtonsSpeakJapanese() {
+    QVERIFY(installQtTranslations());
+    QDialogButtonBox buttons(QDialogButtonBox::Open | QDialogButtonBox::Cancel);
+    QCOMPARE(buttons.button(QDialogButtonBox::Open)->text(), u"開く"_s);
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), u"キャンセル"_s);
 }
 
 QTEST_MAIN(TestRuntime)
