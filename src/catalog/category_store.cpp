@@ -4,16 +4,13 @@
 #include "category_table.h"
 #include "list_grid_model.h"
 #include "module1.h"
+#include "regular_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -27,30 +24,6 @@ StoreResult failure(const QString& message) {
 void makeLastLocationCurrent(ListGridModel& list) {
     list.setRow(list.Rows() - 1);
     list.setCol(3);
-}
-
-enum class ReadStatus { Read, Missing, Unreadable };
-
-// Opens a regular file for reading. Only a file that does not exist is missing. Anything but a regular file (after
-// links) is unreadable without being read: a FIFO would wait for a writer for ever, a device might never end.
-ReadStatus openRegularFile(const QString& path, QFile& file) {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat info;
-    if (::stat(name.constData(), &info) != 0)
-        return errno == ENOENT ? ReadStatus::Missing : ReadStatus::Unreadable;
-    if (!S_ISREG(info.st_mode))
-        return ReadStatus::Unreadable;
-    // Non-blocking and checked again once open, in case something else took the file's place meanwhile.
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return ReadStatus::Unreadable;
-    // Read in large pieces, straight into the reader's buffer.
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
-        !file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return ReadStatus::Unreadable;
-    }
-    return ReadStatus::Read;
 }
 
 StoreResult loadFailed(Module1& state, const QString& fileName, const QString& message) {

@@ -10,6 +10,7 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -143,6 +144,7 @@ void TestRuntime::shellOpenReportsWhatCannotBeOpened() {
     // A folder goes to the desktop, which here records it.
     UrlRecorder desktop;
     QDesktopServices::setUrlHandler(u"file"_s, &desktop, "open");
+    const auto restore = qScopeGuard([] { QDesktopServices::unsetUrlHandler(u"file"_s); });
 
     RecordingMessageBox messages;
     DesktopShellOpen shell(messages);
@@ -150,7 +152,6 @@ void TestRuntime::shellOpenReportsWhatCannotBeOpened() {
     QVERIFY(!shell.open(u"/nonexistent/velmora/my app #1.exe"_s, nullptr));
     QVERIFY(!shell.open(notAProgram, nullptr));
     QVERIFY(shell.open(dir.path() + u"/"_s, nullptr));
-    QDesktopServices::unsetUrlHandler(u"file"_s);
 
     const QStringList expected = {u"「」が見つかりませんでした。"_s,
                                   u"「/nonexistent/velmora/my app #1.exe」が見つかりませんでした。"_s,
