@@ -4,6 +4,7 @@
 
 #include "browser_pane.h"
 #include "category_table.h"
+#include "url_recorder.h"
 
 #include <QDesktopServices>
 #include <QScopeGuard>
@@ -15,17 +16,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Stands in for the desktop: records the addresses handed to it.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& url) { opened.append(url); }
-};
 
 // Clicks the link whose text is text, as the user would.
 bool clickLink(BrowserPane& pane, const QString& text) {

@@ -5,6 +5,7 @@
 #include "shell_open.h"
 #include "string_helpers.h"
 #include "twips.h"
+#include "url_recorder.h"
 
 #include <QDesktopServices>
 #include <QDialogButtonBox>
@@ -17,16 +18,16 @@
 
 using namespace Qt::StringLiterals;
 
-// Stands in for the desktop: records the addresses handed to it.
-class UrlRecorder : public QObject {
-    Q_OBJECT
+namespace {
 
-public:
-    QList<QUrl> opened;
+// A file of bytes that its owner may run.
+bool writeExecutable(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+           file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
 
-public slots:
-    void open(const QUrl& url) { opened.append(url); }
-};
+} // namespace
 
 class TestRuntime : public QObject {
     Q_OBJECT
@@ -112,12 +113,7 @@ void TestRuntime::shellOpenStartsAProgramWithoutAShell() {
     // A name that a shell would split and run as two commands.
     const QString program = dir.filePath(u"my tool;touch injected"_s);
     const QString marker = dir.filePath(u"started"_s);
-    {
-        QFile script(program);
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write("#!/bin/sh\necho \"$PWD\" > started\n");
-    }
-    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(writeExecutable(program, "#!/bin/sh\necho \"$PWD\" > started\n"));
 
     RecordingMessageBox messages;
     DesktopShellOpen shell(messages);
@@ -135,12 +131,7 @@ void TestRuntime::shellOpenReportsWhatCannotBeOpened() {
     QTemporaryDir dir;
     // Marked executable, but no program the system can start.
     const QString notAProgram = dir.filePath(u"broken.exe"_s);
-    {
-        QFile file(notAProgram);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("MZ\x90\0not a program here");
-    }
-    QFile::setPermissions(notAProgram, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(writeExecutable(notAProgram, "not a program\n"));
     // A folder goes to the desktop, which here records it.
     UrlRecorder desktop;
     QDesktopServices::setUrlHandler(u"file"_s, &desktop, "open");
