@@ -6,8 +6,8 @@
 #include "list_grid.h"
 #include "list_grid_model.h"
 
-#include <QDropEvent>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QFrame>
 #include <QLineEdit>
 #include <QMimeData>
@@ -165,8 +165,8 @@ void TestDrops::onlyTheListTakesDropsAsACopy() {
     const std::unique_ptr<QMimeData> data(filesData({u"/opt/a.exe"_s}));
     data->setText(u"file:///opt/a.exe"_s);
     w.SelectCategory(0);
-    for (QWidget* editor : {static_cast<QWidget*>(w.txtEdit), static_cast<QWidget*>(w.cboEdit),
-                            static_cast<QWidget*>(w.cboType)}) {
+    for (QWidget* editor :
+         {static_cast<QWidget*>(w.txtEdit), static_cast<QWidget*>(w.cboEdit), static_cast<QWidget*>(w.cboType)}) {
         w.msgList->setCol(editor == w.cboType ? 2 : 1);
         w.ShowCellEditor(editor);
         QCOMPARE(dropOnWindow(&w, centreIn(&w, editor), *data), Qt::IgnoreAction);
