@@ -127,11 +127,8 @@ void TestDrops::dropsThatAddNothingStillCount() {
 void TestDrops::dropThatAddsRowsHidesTheEditors() {
     MainWindowFixture f;
     f.write(u"CSV/document.csv"_s, fileOf(sampleEntries(2)));
-    QVERIFY(f.show());
+    QVERIFY(f.showActive(0));
     frmMain& w = *f.w;
-    w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(w.windowHandle()));
-    w.SelectCategory(0);
     w.msgList->setRow(1);
     w.msgList->setCol(0);
     w.ShowCellEditor(w.txtEdit);
