@@ -92,6 +92,8 @@ void frmMain::setUpContentArea() {
 void frmMain::setUpCellEditors() {
     txtEdit->setGeometry(Twips::toPixels(4680, 6720, 1455, 270));
     txtEdit->setFrame(false);
+    // Only the list takes drops; a file dropped on an editor is no text for it.
+    txtEdit->setAcceptDrops(false);
     txtEdit->setText(u"txtEdit"_s);
     cboEdit->setGeometry(Twips::toPixels(1320, 6600, 1215, 300));
     makeTypedComboBox(cboEdit);

@@ -9,6 +9,8 @@
 
 #include <QLineEdit>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -27,6 +29,9 @@ void frmMain::msgList_OLEDragDrop(const QStringList& files) {
 }
 
 void frmMain::AddDroppedPrograms(const QStringList& files) {
+    // The new rows move the current cell away from under a shown editor, whose next change would land in them.
+    if (std::any_of(files.cbegin(), files.cend(), isProgram))
+        HideCellEditors();
     for (const QString& path : files) {
         if (!isProgram(path))
             continue;

@@ -11,7 +11,9 @@
 #include "popup_instance.h"
 #include "shell_open.h"
 #include "twips.h"
+#include "typed_combo_box.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -31,6 +33,13 @@ float twipsSum(int a, int b) {
 
 int pixelsOf(float twips) {
     return Twips::toPixels(static_cast<int>(twips));
+}
+
+// A combo box's open list holds the focus as part of the box: on some platforms its first opening takes the focus
+// twice, the second time without the popup reason.
+bool ownListIsOpen(const QObject* editor) {
+    const auto* combo = qobject_cast<const QComboBox*>(editor);
+    return combo && combo->view()->isVisible();
 }
 
 } // namespace
@@ -91,10 +100,14 @@ void frmMain::ShowCellEditor(QWidget* editor) {
     // the visible part of the list.
     const int height = editor == txtEdit ? pixelsOf(static_cast<float>(msgList->CellHeight())) : editor->height();
     editor->setGeometry(pixelsOf(left), pixelsOf(top), pixelsOf(static_cast<float>(msgList->CellWidth())), height);
-    if (editor == txtEdit)
+    if (editor == txtEdit) {
         txtEdit->setText(msgList->Text());
-    else
-        static_cast<QComboBox*>(editor)->setEditText(msgList->Text());
+    } else {
+        auto* combo = static_cast<QComboBox*>(editor);
+        // The box keeps the cell's width; its list shows every item whole.
+        fitListToItems(combo);
+        combo->setEditText(msgList->Text());
+    }
     editor->setVisible(true);
     editor->activateWindow();
     editor->setFocus(Qt::OtherFocusReason);
@@ -176,7 +189,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut) {
         // A combo box's own list, or another window taking the input, is no loss of the focus within the window.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason && !ownListIsOpen(watched)) {
             if (watched == txtEdit)
                 txtEdit_LostFocus();
             else if (watched == cboEdit)

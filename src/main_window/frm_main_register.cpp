@@ -101,6 +101,8 @@ void frmMain::RegisterEntry() {
     const StoreResult written = WriteListBack(m_state, msgList->listModel(), programFolder());
     if (written.outcome != StoreResult::Done) {
         reportFailure(written);
+        // The list holds the category as it was read, so that no later write-back takes the entry in unannounced.
+        msgList->setRows(msgList->Rows() - 1);
         return;
     }
 

@@ -159,6 +159,14 @@ void ListGrid::mousePressEvent(QMouseEvent* event) {
 void ListGrid::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         QTableView::mouseReleaseEvent(event);
+    // The popup that a right click opens acts on the current cell: it is the entry under the pointer, as after a
+    // left click. Below the last row the current cell stays.
+    if (event->button() == Qt::RightButton) {
+        if (const QModelIndex cell = indexAt(event->position().toPoint()); cell.isValid()) {
+            QScopedValueRollback moving(m_userMove, true);
+            selectionModel()->setCurrentIndex(cell, QItemSelectionModel::NoUpdate);
+        }
+    }
     event->accept();
     emit MouseUp(toMouseArgs(event, viewport(), this));
 }

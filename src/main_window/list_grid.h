@@ -9,7 +9,8 @@ class ListGridModel;
 
 // The list: a grid view over ListGridModel with one fixed header row and uniform rows, so that it stays quick
 // with tens of thousands of entries. The view's current index and the model's current cell follow each other;
-// only a left press or the keyboard moves the current cell from the view. Measures are in twips.
+// only a left press, a right release over a cell or the keyboard moves the current cell from the view. Measures
+// are in twips.
 class ListGrid final : public QTableView {
     Q_OBJECT
 
@@ -73,7 +74,7 @@ private:
     QRect currentCellRect() const;
 
     ListGridModel* m_model;
-    // Set while a press or a key may move the current cell from the view.
+    // Set while a click or a key may move the current cell from the view.
     bool m_userMove = false;
     // Set while the view is being put on the model's current cell, or the model on the view's.
     bool m_followingModel = false;

@@ -3,9 +3,25 @@
 #include <QAbstractItemView>
 #include <QPainter>
 
+namespace {
+
+// More characters than the widest cell can show: a field of any length is laid out only this far, and whatever
+// lies beyond shows as the ellipsis.
+constexpr qsizetype ShownLength = 4096;
+
+} // namespace
+
 void PlainCellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
     QStyledItemDelegate::initStyleOption(option, index);
     option->state &= ~(QStyle::State_HasFocus | QStyle::State_Selected | QStyle::State_MouseOver);
+}
+
+QString PlainCellDelegate::displayText(const QVariant& value, const QLocale& locale) const {
+    QString text = value.toString();
+    if (text.size() <= ShownLength)
+        return QStyledItemDelegate::displayText(text, locale);
+    const qsizetype cut = text.at(ShownLength - 1).isHighSurrogate() ? ShownLength - 1 : ShownLength;
+    return QStyledItemDelegate::displayText(QString(text.left(cut) + QChar(0x2026)), locale);
 }
 
 void PlainCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {

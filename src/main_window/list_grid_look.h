@@ -23,6 +23,8 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    // The cell's text, cut to what a cell can show, however long the field.
+    QString displayText(const QVariant& value, const QLocale& locale) const override;
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;

@@ -7,6 +7,7 @@
 #include "typed_combo_box.h"
 #include "velmora_assets.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -48,16 +49,21 @@ SkinLabel* label(const QString& name, const QString& caption, const QColor& colo
     return control;
 }
 
-// Green text on black, in a grey frame that stays visible on the black panel (the style draws the frame from
-// the window colour).
-template <typename Input> Input* inputLook(Input* input) {
-    QPalette colours = input->palette();
+// Green text on black; frame gives the colour of the frame that the style draws from the window colour.
+QPalette inputColours(QPalette colours, const QColor& frame) {
     for (const QPalette::ColorRole back : {QPalette::Base, QPalette::Button})
         colours.setColor(back, Qt::black);
-    colours.setColor(QPalette::Window, QColor(160, 160, 160));
+    colours.setColor(QPalette::Window, frame);
     for (const QPalette::ColorRole text : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
         colours.setColor(text, InputColor);
-    input->setPalette(colours);
+    return colours;
+}
+
+// The input look, in a grey frame that stays visible on the black panel.
+template <typename Input> Input* inputLook(Input* input) {
+    input->setPalette(inputColours(input->palette(), QColor(160, 160, 160)));
+    // A dropped file is no text for any of the panel's boxes.
+    input->setAcceptDrops(false);
     return input;
 }
 
@@ -103,6 +109,8 @@ RegisterPanel::RegisterPanel(QWidget* parent)
 
     cboItamize->addItems(categoryCaptions());
     cboItamize->setCurrentIndex(-1);
+    // A box that takes no typing opens its list in the menu colours of the style; it keeps the input look.
+    cboItamize->view()->setPalette(inputColours(cboItamize->view()->palette(), Qt::black));
     makeTypedComboBox(cboREdit);
     makeTypedComboBox(cboRType);
     cboRType->addItems(EntryTypes());

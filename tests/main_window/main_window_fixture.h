@@ -45,6 +45,14 @@ struct MainWindowFixture {
         return QTest::qWaitForWindowExposed(w.get());
     }
     QWindow* window() const { return w->windowHandle(); }
+    // Opens the window, active, on the page of bar index `index`.
+    bool showActive(int index) {
+        if (!show())
+            return false;
+        w->activateWindow();
+        w->SelectCategory(index);
+        return QTest::qWaitForWindowActive(w.get());
+    }
 
     // A file of the program folder, such as "CSV/game.csv".
     void write(const QString& path, const QByteArray& bytes) const {

@@ -8,6 +8,7 @@
 #include "open_file_dialog.h"
 #include "popup_instance.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
@@ -28,13 +29,7 @@ struct ListWindow : MainWindowFixture {
         entries[1].EntryLocation = oddLocation;
         write(u"CSV/document.csv"_s, fileOf(entries));
     }
-    bool showCategory() {
-        if (!show())
-            return false;
-        w->activateWindow();
-        w->SelectCategory(0);
-        return QTest::qWaitForWindowActive(w.get());
-    }
+    bool showCategory() { return showActive(0); }
     ListGrid& list() const { return *w->msgList; }
     QPoint cell(int row, int col) const { return list().visualRect(list().model()->index(row - 1, col)).center(); }
     void doubleClick(int row, int col) const {
@@ -73,6 +68,7 @@ private slots:
     void doubleClickRunsTheColumnsAction();
     void locationFromTheFileDialog();
     void comboEditorsWriteEveryChange();
+    void comboEditorOpensItsWholeListOnTheFirstClick();
     void editorsHideOnEnterFocusLossAndScroll();
     void txtEditWritesTheCellEvenWhileHidden();
     void editorCoversTheWholeCell();
@@ -165,6 +161,28 @@ void TestCellActions::comboEditorsWriteEveryChange() {
     QTest::keyClick(w.cboType, Qt::Key_Down);
     QCOMPARE(model.TextMatrix(2, 2), u"シェアウェア"_s);
     QCOMPARE(model.TextMatrix(2, 1), u"ワーズ"_s);
+}
+
+void TestCellActions::comboEditorOpensItsWholeListOnTheFirstClick() {
+    MainWindowFixture f;
+    f.write(u"CSV/sound.csv"_s, fileOf(sampleEntries(1)));
+    QVERIFY(f.showActive(1)); // its kinds include "マルチメディア関係", wider than the kind column
+    frmMain& w = *f.w;
+    for (QComboBox* editor : {w.cboEdit, w.cboType}) {
+        w.msgList->setCol(editor == w.cboEdit ? 1 : 2);
+        w.ShowCellEditor(editor);
+        QTRY_VERIFY(editor->hasFocus());
+        QTest::mouseClick(editor, Qt::LeftButton, {}, QPoint(editor->width() - 5, editor->height() / 2));
+        QAbstractItemView* list = editor->view();
+        // Its list takes the focus from it, which is no loss of the focus: the editor stays.
+        QTRY_VERIFY(list->isVisible());
+        QVERIFY(editor->isVisible());
+        QCOMPARE(editor->width(), w.msgList->CellWidth() / 15);
+        QVERIFY(list->width() >= list->sizeHintForColumn(0));
+        QTest::keyClick(list, Qt::Key_Escape);
+        QTRY_VERIFY(!list->isVisible());
+        QVERIFY(editor->isVisible());
+    }
 }
 
 void TestCellActions::editorsHideOnEnterFocusLossAndScroll() {

@@ -6,6 +6,7 @@
 #include "list_grid.h"
 #include "list_grid_model.h"
 
+#include <QComboBox>
 #include <QDropEvent>
 #include <QFrame>
 #include <QLineEdit>
@@ -26,6 +27,22 @@ bool drop(QWidget* target, const QMimeData& data) {
     QDropEvent dropped(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
     QCoreApplication::sendEvent(target, &dropped);
     return dropped.isAccepted() && dropped.dropAction() == Qt::CopyAction;
+}
+
+// Drags data onto the window at `at` and drops it there, as the window system does: the control under the
+// pointer takes it, or the nearest of its parents that takes drops. The action the source is told of.
+Qt::DropAction dropOnWindow(QWidget* window, QPoint at, const QMimeData& data) {
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(window->windowHandle(), &enter);
+    if (!enter.isAccepted())
+        return Qt::IgnoreAction;
+    QDropEvent dropped(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(window->windowHandle(), &dropped);
+    return dropped.isAccepted() ? dropped.dropAction() : Qt::IgnoreAction;
+}
+
+QPoint centreIn(const QWidget* window, const QWidget* control) {
+    return control->mapTo(window, control->rect().center());
 }
 
 QMimeData* filesData(const QStringList& paths) {
@@ -49,7 +66,8 @@ class TestDrops : public QObject {
 private slots:
     void programsBecomeEntriesInDropOrder();
     void dropsThatAddNothingStillCount();
-    void txtEditStaysAsItWas();
+    void dropThatAddsRowsHidesTheEditors();
+    void onlyTheListTakesDropsAsACopy();
     void onlyTheShownListTakesDrops();
 };
 
@@ -106,29 +124,62 @@ void TestDrops::dropsThatAddNothingStillCount() {
     QCOMPARE(w.msgList->listModel().entries(), QList<CatalogEntry>{program(u"app.exe"_s, u"/opt/app.exe"_s)});
 }
 
-void TestDrops::txtEditStaysAsItWas() {
+void TestDrops::dropThatAddsRowsHidesTheEditors() {
     MainWindowFixture f;
     f.write(u"CSV/document.csv"_s, fileOf(sampleEntries(2)));
-    QVERIFY(f.show());
+    QVERIFY(f.showActive(0));
     frmMain& w = *f.w;
-    w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(w.windowHandle()));
-    w.SelectCategory(0);
     w.msgList->setRow(1);
     w.msgList->setCol(0);
     w.ShowCellEditor(w.txtEdit);
     const QRect place = w.txtEdit->geometry();
     QTRY_VERIFY(w.txtEdit->hasFocus());
 
+    // A drop that adds nothing leaves the editor where it was.
+    const std::unique_ptr<QMimeData> none(filesData({u"/a/readme.txt"_s}));
+    QVERIFY(drop(w.msgList->viewport(), *none));
+    QVERIFY(w.txtEdit->isVisible());
+    QCOMPARE(w.txtEdit->geometry(), place);
+
+    // New rows hide it first, so that nothing typed next lands in them.
     const std::unique_ptr<QMimeData> data(filesData({u"/a/b/first.exe"_s, u"/c/second.exe"_s}));
     QVERIFY(drop(w.msgList->viewport(), *data));
-    QVERIFY(w.txtEdit->isVisible());
-    QVERIFY(w.txtEdit->hasFocus());
-    QCOMPARE(w.txtEdit->geometry(), place);
+    QVERIFY(w.txtEdit->isHidden());
     QCOMPARE(w.txtEdit->text(), u"second.exe"_s);
-    // The row under the editor kept its name.
     QCOMPARE(w.msgList->listModel().TextMatrix(1, 0), u"名前1"_s);
     QCOMPARE(w.msgList->listModel().TextMatrix(4, 0), u"second.exe"_s);
+    w.msgList->setCol(1);
+    w.ShowCellEditor(w.cboEdit);
+    QVERIFY(drop(w.msgList->viewport(), *data));
+    QVERIFY(w.cboEdit->isHidden());
+}
+
+void TestDrops::onlyTheListTakesDropsAsACopy() {
+    MainWindowFixture f;
+    f.write(u"CSV/document.csv"_s, fileOf(sampleEntries(1)));
+    QVERIFY(f.show());
+    frmMain& w = *f.w;
+    const std::unique_ptr<QMimeData> data(filesData({u"/opt/a.exe"_s}));
+    data->setText(u"file:///opt/a.exe"_s);
+    w.SelectCategory(0);
+    for (QWidget* editor :
+         {static_cast<QWidget*>(w.txtEdit), static_cast<QWidget*>(w.cboEdit), static_cast<QWidget*>(w.cboType)}) {
+        w.msgList->setCol(editor == w.cboType ? 2 : 1);
+        w.ShowCellEditor(editor);
+        QCOMPARE(dropOnWindow(&w, centreIn(&w, editor), *data), Qt::IgnoreAction);
+    }
+    QCOMPARE(w.msgList->listModel().entries(), sampleEntries(1));
+    QCOMPARE(dropOnWindow(&w, centreIn(&w, w.msgList->viewport()), *data), Qt::CopyAction);
+    QCOMPARE(w.msgList->Rows(), 3);
+
+    w.SelectCategory(6);
+    const RegisterPanel& p = *w.fraRegister;
+    const QList<QWidget*> boxes = {p.txtSoftName, p.txtSoftLocation, p.cboItamize, p.cboREdit, p.cboRType};
+    for (QWidget* box : boxes)
+        QCOMPARE(dropOnWindow(&w, centreIn(&w, box), *data), Qt::IgnoreAction);
+    QVERIFY(p.txtSoftName->text().isEmpty() && p.txtSoftLocation->text().isEmpty());
+    QVERIFY(p.cboREdit->currentText().isEmpty());
+    QCOMPARE(p.cboRType->currentText(), u"フリーウェア"_s);
 }
 
 void TestDrops::onlyTheShownListTakesDrops() {

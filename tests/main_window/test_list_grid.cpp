@@ -6,6 +6,7 @@
 
 #include <QHeaderView>
 #include <QMimeData>
+#include <QProxyStyle>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest>
@@ -32,6 +33,17 @@ struct Grid {
     QPoint cell(int row, int col) const { return grid.visualRect(grid.model()->index(row - 1, col)).center(); }
 };
 
+// Notes the longest text that a cell hands to the style to draw.
+struct CellTextMeter final : QProxyStyle {
+    mutable qsizetype longest = 0;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (const auto* cell = qstyleoption_cast<const QStyleOptionViewItem*>(option))
+            longest = std::max(longest, cell->text.size());
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
+
 } // namespace
 
 class TestListGrid : public QObject {
@@ -39,11 +51,12 @@ class TestListGrid : public QObject {
 
 private slots:
     void cellRectangleInTwips();
-    void currentCellMovesOnlyByLeftPressAndKeys();
+    void currentCellMovesByLeftPressRightReleaseAndKeys();
     void programMovesNeitherScrollNorDrift();
     void eventsInTwips();
     void dropsHandOverFilePaths();
     void currentCellIsFramed();
+    void longFieldIsLaidOutOnlyAsFarAsItShows();
 };
 
 void TestListGrid::cellRectangleInTwips() {
@@ -65,7 +78,7 @@ void TestListGrid::cellRectangleInTwips() {
     QCOMPARE(grid.CellTop(), (frame + 48 - 80) * 15);
 }
 
-void TestListGrid::currentCellMovesOnlyByLeftPressAndKeys() {
+void TestListGrid::currentCellMovesByLeftPressRightReleaseAndKeys() {
     Grid g(5);
     QVERIFY(QTest::qWaitForWindowActive(&g.window));
     ListGrid& grid = g.grid;
@@ -75,11 +88,18 @@ void TestListGrid::currentCellMovesOnlyByLeftPressAndKeys() {
     QVERIFY(!grid.currentIndex().isValid());
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, g.cell(1, 0));
     QCOMPARE(QPoint(grid.Col(), grid.Row()), QPoint(0, 1));
-    QTest::mouseClick(grid.viewport(), Qt::RightButton, {}, g.cell(4, 3));
     QTest::mouseClick(grid.viewport(), Qt::MiddleButton, {}, g.cell(5, 2));
     QCOMPARE(QPoint(grid.Col(), grid.Row()), QPoint(0, 1));
+    // A right click makes the cell under the pointer current, and the frame goes with it; over the header row
+    // or below the last row it leaves the current cell.
+    QTest::mouseClick(grid.viewport(), Qt::RightButton, {}, g.cell(4, 3));
+    QCOMPARE(QPoint(grid.Col(), grid.Row()), QPoint(3, 4));
+    QCOMPARE(grid.currentIndex(), grid.model()->index(3, 3));
+    QTest::mouseClick(grid.viewport(), Qt::RightButton, {}, g.cell(5, 1) + QPoint(0, 40));
+    QTest::mouseClick(grid.horizontalHeader()->viewport(), Qt::RightButton, {}, QPoint(50, 5));
+    QCOMPARE(QPoint(grid.Col(), grid.Row()), QPoint(3, 4));
     QTest::keyClick(&grid, Qt::Key_Down);
-    QCOMPARE(QPoint(grid.Col(), grid.Row()), QPoint(0, 2));
+    QCOMPARE(QPoint(grid.Col(), grid.Row()), QPoint(3, 5));
 }
 
 void TestListGrid::programMovesNeitherScrollNorDrift() {
@@ -113,6 +133,8 @@ void TestListGrid::eventsInTwips() {
     QCOMPARE(dblClick.size(), 1);
 
     QSignalSpy mouseUp(&grid, &ListGrid::MouseUp);
+    QList<QPoint> atMouseUp;
+    connect(&grid, &ListGrid::MouseUp, &grid, [&] { atMouseUp.append(QPoint(grid.Col(), grid.Row())); });
     QTest::mouseClick(grid.viewport(), Qt::RightButton, Qt::ShiftModifier, QPoint(10, 20));
     QTest::mouseClick(grid.horizontalHeader()->viewport(), Qt::RightButton, {}, QPoint(50, 5));
     QCOMPARE(mouseUp.size(), 2);
@@ -122,7 +144,8 @@ void TestListGrid::eventsInTwips() {
     QCOMPARE(QList<int>({overCell.Button, overCell.Shift, overCell.X, overCell.Y}),
              QList<int>({2, 1, (viewport.x() + 10) * 15, (viewport.y() + 20) * 15}));
     QCOMPARE(overHeader.Y, (grid.horizontalHeader()->y() + 5) * 15);
-    QCOMPARE(QPoint(grid.Col(), grid.Row()), QPoint(3, 2));
+    // The right click's cell is current by the time the release is reported; the header row moves nothing.
+    QCOMPARE(atMouseUp, QList<QPoint>({QPoint(0, 2), QPoint(0, 2)}));
 
     QSignalSpy scroll(&grid, &ListGrid::Scroll);
     grid.verticalScrollBar()->setValue(10);
@@ -176,6 +199,20 @@ void TestListGrid::currentCellIsFramed() {
     QCOMPARE(shot.pixelColor(viewport + QPoint(300, 200)), QColor(Qt::black));
     QCOMPARE(grid.rowHeight(0), 16);
     QCOMPARE(grid.horizontalHeader()->height(), 16);
+}
+
+void TestListGrid::longFieldIsLaidOutOnlyAsFarAsItShows() {
+    Grid g(1);
+    QVERIFY(QTest::qWaitForWindowExposed(&g.window));
+    ListGrid& grid = g.grid;
+    CellTextMeter meter;
+    grid.setStyle(&meter);
+    const QString location = u"C:\\"_s + QString(1'000'000, u'あ') + u".exe"_s;
+    grid.listModel().setTextMatrix(1, 3, location);
+    grid.grab();
+    QVERIFY(meter.longest > 0 && meter.longest < 10'000);
+    QCOMPARE(grid.listModel().TextMatrix(1, 3), location);
+    grid.setStyle(nullptr);
 }
 
 QTEST_MAIN(TestListGrid)

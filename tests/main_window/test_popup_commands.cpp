@@ -5,6 +5,7 @@
 #include "frm_pop_up.h"
 #include "list_grid.h"
 #include "list_grid_model.h"
+#include "picture_box.h"
 #include "popup_instance.h"
 
 #include <QComboBox>
@@ -35,11 +36,11 @@ struct PopupWindow : MainWindowFixture {
     }
     ListGridModel& list() const { return w->msgList->listModel(); }
 
-    // Opens the popup with a right click on the list and clicks the command; true when the popup then closed
-    // and went, once.
-    bool run(Command command) const {
+    // Opens the popup with a right click on the list (by default below its rows) and clicks the command; true
+    // when the popup then closed and went, once.
+    bool run(Command command, QPoint at = QPoint(200, 150)) const {
         QWidget* viewport = w->msgList->viewport();
-        QTest::mouseClick(viewport, Qt::RightButton, {}, QPoint(200, 150));
+        QTest::mouseClick(viewport, Qt::RightButton, {}, at);
         QPointer<frmPopUp> popup = w->PopUp().Form();
         if (!popup)
             return false;
@@ -101,6 +102,17 @@ void TestPopupCommands::removeActsOnTheCurrentRow() {
         QCOMPARE(f.list().entries(), kept);
         f.w->SelectCategory(13);
         QCOMPARE(f.read(u"CSV/document.csv"_s), fileOf(kept));
+    }
+    {
+        // The third of four under the pointer, the fourth current: the right click picks the third, and the power
+        // switch writes its loss.
+        PopupWindow f;
+        const QList<CatalogEntry> four = sampleEntries(4);
+        QVERIFY(f.showCategory(0, u"document.csv"_s, four));
+        const QTableView& view = *f.w->msgList;
+        QVERIFY(f.run(Delete, view.visualRect(view.model()->index(2, 0)).center()));
+        QTest::mouseClick(f.w->picSwitch, Qt::LeftButton);
+        QCOMPARE(f.read(u"CSV/document.csv"_s), fileOf({four[0], four[1], four[3]}));
     }
     {
         PopupWindow f;

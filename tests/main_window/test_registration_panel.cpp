@@ -10,6 +10,7 @@
 #include "list_grid_model.h"
 #include "skin_label.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -81,6 +82,8 @@ private slots:
     void everyBoxButTheTypeMustBeFilled();
     void registrationAppendsToTheCategoryFile();
     void unreadableTargetFileIsLeftUntouched();
+    void failedWriteBackTakesTheNewRowOut();
+    void comboListsOpenOnTheFirstClickInTheInputLook();
     void marqueeEntersAndWraps();
     void sphereLightsUnderThePointer();
 };
@@ -178,6 +181,55 @@ void TestRegistrationPanel::unreadableTargetFileIsLeftUntouched() {
     QCOMPARE(f.w->msgList->Rows(), 1);
     QCOMPARE(f.p().lblRegister->Caption(), design);
     QVERIFY(!f.w->Timer->isActive() && !BusyPointer::isBusy());
+}
+
+void TestRegistrationPanel::failedWriteBackTakesTheNewRowOut() {
+    Panel f;
+    // A link into a folder that does not exist: an empty category that cannot be written.
+    QVERIFY(QFile::remove(f.dir.filePath(Game)));
+    QVERIFY(QFile::link(f.dir.filePath(u"gone/game.csv"_s), f.dir.filePath(Game)));
+    QVERIFY(f.showPage());
+    const QString design = f.p().lblRegister->Caption();
+    f.fill(u"ゲーム"_s, u"X"_s, u"パズル"_s, Location);
+    f.clickOK();
+    QVERIFY(f.reported(u"game.csv"_s));
+    QCOMPARE(f.w->msgList->Rows(), 1);
+    QCOMPARE(f.p().lblRegister->Caption(), design);
+    QVERIFY(!f.w->Timer->isActive() && !BusyPointer::isBusy());
+
+    // Once the file can be written, no later save brings the entry in unannounced.
+    QVERIFY(QFile::remove(f.dir.filePath(Game)));
+    f.state.ListDirty = true;
+    f.w->SelectCategory(0);
+    f.w->SelectCategory(3);
+    QVERIFY(!QFile::exists(f.dir.filePath(Game)));
+    QCOMPARE(f.messages.shown.size(), 1);
+}
+
+void TestRegistrationPanel::comboListsOpenOnTheFirstClickInTheInputLook() {
+    Panel f;
+    QVERIFY(f.showPage());
+    f.choose(u"ゲーム"_s);
+    const auto greenPixels = [](const QImage& image) {
+        int green = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                green += c.green() > 160 && c.red() < 96 && c.blue() < 96;
+            }
+        }
+        return green;
+    };
+    for (QComboBox* box : {f.p().cboItamize, f.p().cboREdit, f.p().cboRType}) {
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 5, box->height() / 2));
+        QTRY_VERIFY(box->view()->isVisible());
+        // Green on black, as the boxes themselves.
+        const QImage shot = box->view()->grab().toImage();
+        QCOMPARE(shot.pixelColor(shot.width() - 3, shot.height() - 3), QColor(Qt::black));
+        QVERIFY(greenPixels(shot) > 20);
+        QTest::keyClick(box->view(), Qt::Key_Escape);
+        QTRY_VERIFY(!box->view()->isVisible());
+    }
 }
 
 void TestRegistrationPanel::marqueeEntersAndWraps() {
