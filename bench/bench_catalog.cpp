@@ -113,7 +113,13 @@ Figures timeCategory(int pairs, const QString& folder, const QString& fileName, 
     };
     state.CurrentCategory = 5;
     figures.save = medianRatio(
-        pairs, [&] { SaveCurrentList(state, list, folder); }, plainSave, [&] { state.ListDirty = true; });
+        pairs, [&] { SaveCurrentList(state, list, folder); }, plainSave,
+        [&] {
+            // An unchanged list is not written: a row added and taken away again counts as a change.
+            state.ListDirty = true;
+            list.AddItem({});
+            list.setRows(list.Rows() - 1);
+        });
 
     QFile written(categoryFilePath(folder, fileName));
     figures.unchanged =

@@ -2,6 +2,7 @@
 
 #include "cp932.h"
 
+#include <QHashFunctions>
 #include <QString>
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -41,12 +43,20 @@ struct Cp932Bytes {
 
 struct Utf8Bytes {
     using Unit = char;
+    // Whether a character of two bytes, and one of three or four, was met: bytes that hold only the former may be
+    // code page 932 text as well.
+    bool twoBytesMet = false;
+    bool longerMet = false;
+
     // Refuses what QByteArrayView::isValidUtf8 refuses: overlong forms, surrogates, code points past U+10FFFF
     // and cut-off sequences.
-    static char16_t* decode(std::string_view piece, char16_t* out) {
+    char16_t* decode(std::string_view piece, char16_t* out) {
         const uchar* p = reinterpret_cast<const uchar*>(piece.data());
         const uchar* const end = p + piece.size();
         const auto isTrail = [](uchar byte) { return (byte & 0xC0) == 0x80; };
+        // Kept apart from the members, which the bytes might alias as far as the compiler knows.
+        bool twoBytes = false;
+        bool longer = false;
         while (p < end) {
             const uchar lead = *p++;
             if (lead < 0x80) {
@@ -58,6 +68,7 @@ struct Utf8Bytes {
                     return nullptr;
                 *out++ = static_cast<char16_t>((lead & 0x1F) << 6 | (p[0] & 0x3F));
                 p += 1;
+                twoBytes = true;
             } else if (lead < 0xF0) {
                 // Japanese text, mostly.
                 if (end - p < 2 || !isTrail(p[0]) || !isTrail(p[1]))
@@ -67,6 +78,7 @@ struct Utf8Bytes {
                     return nullptr;
                 *out++ = c;
                 p += 2;
+                longer = true;
             } else {
                 if (lead >= 0xF5 || end - p < 3 || !isTrail(p[0]) || !isTrail(p[1]) || !isTrail(p[2]))
                     return nullptr;
@@ -76,8 +88,11 @@ struct Utf8Bytes {
                 *out++ = QChar::highSurrogate(c);
                 *out++ = QChar::lowSurrogate(c);
                 p += 3;
+                longer = true;
             }
         }
+        twoBytesMet = twoBytesMet || twoBytes;
+        longerMet = longerMet || longer;
         return out;
     }
 };
@@ -159,6 +174,7 @@ public:
     bool read(View text, QList<CatalogEntry>& entries) {
         return forEachLine(text, [this, &entries](View line) { return readLine(line, entries.emplaceBack()); });
     }
+    const Source& source() const { return m_source; }
 
 private:
     static bool isBlank(Unit c) { return c == Unit(' ') || c == Unit('\t'); }
@@ -209,7 +225,7 @@ private:
             ++pos;
             for (;;) {
                 const size_t quote = std::min(line.find(Unit('"'), pos), line.size());
-                out = Source::decode(line.substr(pos, quote - pos), out);
+                out = m_source.decode(line.substr(pos, quote - pos), out);
                 if (!out)
                     return nullptr;
                 if (quote == line.size()) {
@@ -231,13 +247,14 @@ private:
             }
         } else {
             const size_t end = std::min(line.find(Unit(','), pos), line.size());
-            out = Source::decode(line.substr(pos, end - pos), out);
+            out = m_source.decode(line.substr(pos, end - pos), out);
             more = end < line.size();
             pos = more ? end + 1 : end;
         }
         return out;
     }
 
+    Source m_source;
     // One field's text before it gets a string of its own: never more units than the line.
     std::vector<char16_t> m_field;
     // Kinds and types come from short lists.
@@ -251,44 +268,78 @@ bool readEntries(std::basic_string_view<typename Source::Unit> text, QList<Catal
 
 enum class PieceOutcome { Read, NotThisEncoding, DeviceFailed };
 
-// Reads the entries of device from offset on, one piece at a time: each piece's whole lines, then the rest of a
-// line cut by the piece's end again with the next piece. The last line ends at the file's end, without one
-// final Ctrl-Z.
+// Reads up to size bytes, fewer only at the file's end; -1 when the device fails.
+qint64 readPiece(QIODevice& device, char* out, qint64 size) {
+    qint64 got = 0;
+    while (got < size) {
+        const qint64 read = device.read(out + got, size - got);
+        if (read < 0)
+            return -1;
+        if (read == 0)
+            break;
+        got += read;
+    }
+    return got;
+}
+
+size_t hashPiece(const char* piece, qint64 size, size_t digest) {
+    return size > 0 ? qHashBits(piece, static_cast<size_t>(size), digest) : digest;
+}
+
+// Reads the entries of device after its first skip bytes (its marks), one piece at a time: each piece's whole
+// lines, then the rest of a line cut by the piece's end again with the next piece. The last line ends at the
+// file's end, without one final Ctrl-Z. Each piece is read whole at its place in the file, so that the digest of
+// all of them is CategoryFile::digest's.
 template <typename Source>
-PieceOutcome readPieces(QIODevice& device, qint64 offset, qsizetype pieceSize, QList<CatalogEntry>& entries) {
-    entries.clear();
-    if (!device.seek(offset))
+PieceOutcome readPieces(QIODevice& device, qint64 skip, qsizetype pieceSize, Reader<Source>& reader,
+                        QList<CatalogEntry>& entries, size_t& digest) {
+    entries = {};
+    digest = 0;
+    if (!device.seek(0))
         return PieceOutcome::DeviceFailed;
-    Reader<Source> reader;
-    std::vector<char> buffer(static_cast<size_t>(pieceSize));
+    const size_t piece = static_cast<size_t>(pieceSize);
+    std::vector<char> buffer(piece);
     size_t kept = 0;
     for (;;) {
-        // One line longer than the buffer.
-        if (kept == buffer.size())
-            buffer.resize(buffer.size() * 2);
-        const qint64 got = device.read(buffer.data() + kept, static_cast<qint64>(buffer.size() - kept));
+        // A line longer than the buffer.
+        if (buffer.size() < kept + piece)
+            buffer.resize(std::max(buffer.size() * 2, kept + piece));
+        const qint64 got = readPiece(device, buffer.data() + kept, pieceSize);
         if (got < 0)
             return PieceOutcome::DeviceFailed;
+        digest = hashPiece(buffer.data() + kept, got, digest);
         std::string_view bytes(buffer.data(), kept + static_cast<size_t>(got));
+        // The marks are within the first piece, which holds at least two of them.
+        bytes.remove_prefix(static_cast<size_t>(std::exchange(skip, 0)));
         if (got == 0) {
             if (bytes.ends_with(CtrlZ))
                 bytes.remove_suffix(1);
             return reader.read(bytes, entries) ? PieceOutcome::Read : PieceOutcome::NotThisEncoding;
         }
         const size_t lineEnd = bytes.find_last_of("\r\n");
-        if (lineEnd == std::string_view::npos) {
-            kept = bytes.size();
-            continue;
+        if (lineEnd != std::string_view::npos) {
+            if (!reader.read(bytes.substr(0, lineEnd + 1), entries))
+                return PieceOutcome::NotThisEncoding;
+            bytes.remove_prefix(lineEnd + 1);
         }
-        if (!reader.read(bytes.substr(0, lineEnd + 1), entries))
-            return PieceOutcome::NotThisEncoding;
-        kept = bytes.size() - lineEnd - 1;
-        std::memmove(buffer.data(), buffer.data() + lineEnd + 1, kept);
+        kept = bytes.size();
+        std::memmove(buffer.data(), bytes.data(), kept);
     }
 }
 
 std::string_view bytesView(QByteArrayView bytes) {
     return {bytes.data(), static_cast<size_t>(bytes.size())};
+}
+
+// Whether UTF-8 text holds a character of three bytes or more: one from U+0800 on, surrogate pairs included.
+bool holdsLongUtf8Character(QStringView text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x800; });
+}
+
+// Whether read takes bytes without a mark for UTF-8: valid UTF-8 with a character of three bytes or more, whose
+// lead bytes are those from E0 on.
+bool readAsUtf8(QByteArrayView bytes) {
+    return bytes.isValidUtf8() && std::any_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) >= 0xE0; });
 }
 
 bool needsRewriting(QChar c) {
@@ -385,26 +436,33 @@ template <typename Writer> std::optional<QByteArray> write(const QList<CatalogEn
 
 namespace CategoryFile {
 
-QString decode(QByteArrayView bytes, bool& intact) {
-    intact = true;
+QString decode(QByteArrayView bytes, Reading& reading) {
+    reading = {};
     if (bytes.endsWith(CtrlZ))
         bytes.chop(1);
     if (bytes.startsWith(Utf8Bom)) {
         bytes = bytes.sliced(Utf8Bom.size());
-        intact = bytes.isValidUtf8();
+        reading = {bytes.isValidUtf8(), Encoding::Utf8};
         return QString::fromUtf8(bytes);
     }
-    if (bytes.isValidUtf8())
-        return QString::fromUtf8(bytes);
+    if (bytes.isValidUtf8()) {
+        QString text = QString::fromUtf8(bytes);
+        if (!holdsLongUtf8Character(text)) {
+            if (std::optional<QString> cp932 = Cp932::decode(bytes))
+                return *std::move(cp932);
+        }
+        reading.encoding = Encoding::Utf8;
+        return text;
+    }
     if (std::optional<QString> text = Cp932::decode(bytes))
         return *std::move(text);
-    intact = false;
+    reading.intact = false;
     return decodeDamaged(bytes);
 }
 
-QList<CatalogEntry> read(QByteArrayView bytes, bool& intact) {
+QList<CatalogEntry> read(QByteArrayView bytes, Reading& reading) {
     // The same choice of encoding as decode makes.
-    intact = true;
+    reading = {};
     QByteArrayView content = bytes;
     if (content.endsWith(CtrlZ))
         content.chop(1);
@@ -417,16 +475,28 @@ QList<CatalogEntry> read(QByteArrayView bytes, bool& intact) {
     }
     // A code page 932 file stops the UTF-8 reading at its first non-ASCII character, mostly on its first line.
     QList<CatalogEntry> entries;
-    if (readEntries<Utf8Bytes>(bytesView(content), entries))
+    Reader<Utf8Bytes> utf8;
+    const bool validUtf8 = utf8.read(bytesView(content), entries);
+    if (validUtf8 && !marked && !utf8.source().longerMet) {
+        // ASCII alone reads the same either way.
+        if (!utf8.source().twoBytesMet)
+            return entries;
+        QList<CatalogEntry> cp932;
+        if (readEntries<Cp932Bytes>(bytesView(content), cp932))
+            return cp932;
+    }
+    if (validUtf8) {
+        reading.encoding = Encoding::Utf8;
         return entries;
-    entries.clear();
+    }
+    entries = {};
     if (!marked && readEntries<Cp932Bytes>(bytesView(content), entries))
         return entries;
-    return parseText(decode(bytes, intact));
+    return parseText(decode(bytes, reading));
 }
 
-std::optional<QList<CatalogEntry>> read(QIODevice& device, bool& intact, qsizetype pieceSize) {
-    intact = true;
+std::optional<QList<CatalogEntry>> read(QIODevice& device, Reading& reading, qsizetype pieceSize) {
+    reading = {};
     pieceSize = std::max<qsizetype>(pieceSize, 2 * Utf8Bom.size());
     // The marks at the start, as read finds them in the file's bytes.
     if (!device.seek(0))
@@ -436,24 +506,66 @@ std::optional<QList<CatalogEntry>> read(QIODevice& device, bool& intact, qsizety
     if (start.startsWith(Utf8Bom))
         offset = QByteArrayView(start).sliced(Utf8Bom.size()).startsWith(Utf8Bom) ? 2 * Utf8Bom.size() : Utf8Bom.size();
     QList<CatalogEntry> entries;
-    PieceOutcome outcome = readPieces<Utf8Bytes>(device, offset, pieceSize, entries);
-    if (outcome == PieceOutcome::NotThisEncoding && offset == 0)
-        outcome = readPieces<Cp932Bytes>(device, 0, pieceSize, entries);
+    Reader<Utf8Bytes> utf8;
+    PieceOutcome outcome = readPieces(device, offset, pieceSize, utf8, entries, reading.digest);
+    if (outcome == PieceOutcome::Read && offset == 0 && !utf8.source().longerMet) {
+        // ASCII alone reads the same either way; characters of two bytes alone may be code page 932.
+        if (!utf8.source().twoBytesMet)
+            return entries;
+        Reader<Cp932Bytes> cp932;
+        outcome = readPieces(device, 0, pieceSize, cp932, entries, reading.digest);
+        if (outcome != PieceOutcome::NotThisEncoding)
+            return outcome == PieceOutcome::Read ? std::optional(std::move(entries)) : std::nullopt;
+        Reader<Utf8Bytes> again;
+        outcome = readPieces(device, 0, pieceSize, again, entries, reading.digest);
+    }
+    if (outcome == PieceOutcome::Read) {
+        reading.encoding = Encoding::Utf8;
+        return entries;
+    }
+    if (outcome == PieceOutcome::NotThisEncoding && offset == 0) {
+        Reader<Cp932Bytes> cp932;
+        outcome = readPieces(device, 0, pieceSize, cp932, entries, reading.digest);
+    }
     if (outcome == PieceOutcome::Read)
         return entries;
     if (outcome == PieceOutcome::DeviceFailed)
         return std::nullopt;
     // Bytes of no encoding: rare enough to be read whole.
-    entries.clear();
+    entries = {};
     if (!device.seek(0))
         return std::nullopt;
     const QByteArray bytes = device.readAll();
-    return read(bytes, intact);
+    QList<CatalogEntry> damaged = read(bytes, reading);
+    reading.digest = digest(bytes, pieceSize);
+    return damaged;
+}
+
+size_t digest(QByteArrayView bytes, qsizetype pieceSize) {
+    size_t digest = 0;
+    for (qsizetype at = 0; at < bytes.size(); at += pieceSize)
+        digest = hashPiece(bytes.data() + at, std::min(pieceSize, bytes.size() - at), digest);
+    return digest;
+}
+
+std::optional<size_t> digest(QIODevice& device, qsizetype pieceSize) {
+    if (!device.seek(0))
+        return std::nullopt;
+    std::vector<char> piece(static_cast<size_t>(pieceSize));
+    size_t digest = 0;
+    for (;;) {
+        const qint64 got = readPiece(device, piece.data(), pieceSize);
+        if (got < 0)
+            return std::nullopt;
+        digest = hashPiece(piece.data(), got, digest);
+        if (got < pieceSize)
+            return digest;
+    }
 }
 
 QList<CatalogEntry> parse(QByteArrayView bytes) {
-    bool intact;
-    return read(bytes, intact);
+    Reading reading;
+    return read(bytes, reading);
 }
 
 QList<CatalogEntry> parseText(QStringView text) {
@@ -462,9 +574,14 @@ QList<CatalogEntry> parseText(QStringView text) {
     return entries;
 }
 
-QByteArray format(const QList<CatalogEntry>& entries) {
-    if (std::optional<QByteArray> bytes = write<Cp932Writer>(entries, {}))
-        return *std::move(bytes);
+QByteArray format(const QList<CatalogEntry>& entries, Encoding encoding) {
+    if (encoding == Encoding::Cp932) {
+        std::optional<QByteArray> bytes = write<Cp932Writer>(entries, {});
+        // "ﾃカ" is C3 83 4A, valid UTF-8 as well, but only of two bytes a character: read takes it for code page
+        // 932. A character of three bytes would make it UTF-8.
+        if (bytes && !readAsUtf8(*bytes))
+            return *std::move(bytes);
+    }
     return *write<Utf8Writer>(entries, Utf8Bom);
 }
 

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <sys/stat.h>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -26,6 +27,45 @@ void makeLastLocationCurrent(ListGridModel& list) {
     list.setCol(3);
 }
 
+qint64 modifiedOf(const struct stat& info) {
+    return static_cast<qint64>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
+}
+
+// The size and time of an open file; its digest is the caller's to take.
+std::optional<CategoryFileStamp> statOf(const QFile& file, const QString& fileName) {
+    struct stat info;
+    if (::fstat(file.handle(), &info) != 0)
+        return std::nullopt;
+    return CategoryFileStamp{fileName, true, static_cast<qint64>(info.st_size), modifiedOf(info)};
+}
+
+enum class FileCheck { Unchanged, Changed, Unknown };
+
+// Whether the file at path is still the one the stamp describes. A file removed since is no change: writing it
+// again loses nothing. Unknown when it is there but cannot be read, or is no regular file.
+FileCheck checkUnchanged(const CategoryFileStamp& loaded, const QString& path) {
+    QFile file;
+    switch (openRegularFile(path, file)) {
+    case ReadStatus::Missing:
+        return FileCheck::Unchanged;
+    case ReadStatus::Unreadable:
+        return FileCheck::Unknown;
+    case ReadStatus::Read:
+        break;
+    }
+    if (!loaded.existed)
+        return FileCheck::Changed;
+    const std::optional<CategoryFileStamp> now = statOf(file, loaded.fileName);
+    if (!now)
+        return FileCheck::Unknown;
+    if (now->size != loaded.size || now->modified != loaded.modified)
+        return FileCheck::Changed;
+    const std::optional<size_t> digest = CategoryFile::digest(file);
+    if (!digest)
+        return FileCheck::Unknown;
+    return *digest == loaded.digest ? FileCheck::Unchanged : FileCheck::Changed;
+}
+
 StoreResult loadFailed(Module1& state, const QString& fileName, const QString& message) {
     state.CurrentCsvFile.clear();
     state.UnreadableCsvFile = fileName;
@@ -38,15 +78,45 @@ StoreResult replaceFile(Module1& state, ListGridModel& list, const QString& prog
     const QString path = categoryFilePath(programFolder, fileName);
     const QString cannotSave = u"カテゴリファイル「%1」を保存できませんでした。"_s.arg(fileName);
 
+    // Another program, or another Velmora, may have written the file since the list was read from it: its
+    // entries are not replaced by a list that never held them.
+    CategoryFileStamp& loaded = state.LoadedCsvFile;
+    const bool stamped = loaded.fileName == fileName;
+    if (stamped) {
+        switch (checkUnchanged(loaded, path)) {
+        case FileCheck::Unchanged:
+            break;
+        case FileCheck::Changed:
+            return {
+                StoreResult::NotSaved,
+                u"カテゴリファイル「%1」は読み込んだ後にほかで変更されたため、この一覧への変更は保存されませんでした。"_s
+                    .arg(fileName)};
+        case FileCheck::Unknown:
+            return failure(cannotSave);
+        }
+    }
+
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return failure(cannotSave);
     // The old file stays whole until the new one is complete on disk.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return failure(cannotSave);
-    const QByteArray bytes = CategoryFile::format(list.entries());
+    const QByteArray bytes =
+        CategoryFile::format(list.entries(), stamped ? loaded.encoding : CategoryFile::Encoding::Cp932);
     if (file.write(bytes) != bytes.size() || !file.commit())
         return failure(cannotSave);
+
+    // The file written is now the one the list was read from, in the encoding it was written in.
+    struct stat info;
+    const bool marked = bytes.startsWith("\xEF\xBB\xBF");
+    loaded = {fileName,
+              true,
+              bytes.size(),
+              ::stat(QFile::encodeName(path).constData(), &info) == 0 ? modifiedOf(info) : 0,
+              CategoryFile::digest(bytes),
+              marked ? CategoryFile::Encoding::Utf8 : CategoryFile::Encoding::Cp932};
+    list.clearModified();
 
     if (list.Rows() > 1) {
         state.CurrentRecord = list.entries().constLast();
@@ -64,13 +134,16 @@ QString categoryFilePath(const QString& programFolder, const QString& fileName) 
 StoreResult LoadCategoryList(Module1& state, ListGridModel& list, const QString& programFolder,
                              const QString& fileName) {
     list.setRows(1);
+    list.clearModified();
     state.ListEmptiedByRemoval = false;
     state.UnreadableCsvFile.clear();
+    state.LoadedCsvFile = {};
     const QString unreadable = u"カテゴリファイル「%1」を読み込めませんでした。"_s.arg(fileName);
     QFile file;
     switch (openRegularFile(categoryFilePath(programFolder, fileName), file)) {
     case ReadStatus::Missing:
         state.CurrentCsvFile = fileName;
+        state.LoadedCsvFile.fileName = fileName;
         return {};
     case ReadStatus::Unreadable:
         return loadFailed(state, fileName, unreadable);
@@ -78,21 +151,27 @@ StoreResult LoadCategoryList(Module1& state, ListGridModel& list, const QString&
         break;
     }
 
-    bool intact;
-    std::optional<QList<CatalogEntry>> read = CategoryFile::read(file, intact);
+    // Taken before the read: a file written meanwhile is then changed to the write-back's eyes.
+    std::optional<CategoryFileStamp> stamp = statOf(file, fileName);
+    CategoryFile::Reading reading;
+    std::optional<QList<CatalogEntry>> read = stamp ? CategoryFile::read(file, reading) : std::nullopt;
     if (!read)
         return loadFailed(state, fileName, unreadable);
     QList<CatalogEntry> entries = *std::move(read);
     if (!entries.isEmpty()) {
         state.CurrentRecord = entries.constLast();
         list.appendEntries(std::move(entries));
+        list.clearModified();
         makeLastLocationCurrent(list);
     }
-    if (!intact)
+    if (!reading.intact)
         return loadFailed(
             state, fileName,
             u"カテゴリファイル「%1」には読み取れない文字が含まれています。このカテゴリへの変更は保存されません。"_s.arg(
                 fileName));
+    stamp->digest = reading.digest;
+    stamp->encoding = reading.encoding;
+    state.LoadedCsvFile = *std::move(stamp);
     state.CurrentCsvFile = fileName;
     return {};
 }
@@ -100,7 +179,9 @@ StoreResult LoadCategoryList(Module1& state, ListGridModel& list, const QString&
 StoreResult SaveCurrentList(Module1& state, ListGridModel& list, const QString& programFolder) {
     // The removal is answered by this write-back alone: a list emptied later by a page switch is no removal.
     const bool removed = std::exchange(state.ListEmptiedByRemoval, false);
-    if (!state.ListDirty || state.CurrentCategory == CategoryTable::RegistrationPage || (list.Rows() == 1 && !removed))
+    // A list that holds what its file held is not written: the file keeps its bytes, line ends and encoding.
+    if (!state.ListDirty || state.CurrentCategory == CategoryTable::RegistrationPage ||
+        (list.Rows() == 1 && !removed) || !list.isModified())
         return {StoreResult::Skipped, {}};
     if (!state.UnreadableCsvFile.isEmpty())
         return {StoreResult::NotSaved,

@@ -5,6 +5,7 @@ ListGridModel::ListGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 void ListGridModel::setRows(int rows) {
     rows = std::max(rows, 1);
     const int current = Rows();
+    m_modified = m_modified || rows != current;
     if (rows < current) {
         beginRemoveRows({}, rows - 1, current - 2);
         m_rows.resize(rows - 1);
@@ -54,7 +55,9 @@ void ListGridModel::setTextMatrix(int row, int col, const QString& text) {
         emit headerDataChanged(Qt::Horizontal, col, col);
         return;
     }
-    m_rows[row - 1][col] = text;
+    QString& field = m_rows[row - 1][col];
+    m_modified = m_modified || field != text;
+    field = text;
     const QModelIndex cell = index(row - 1, col);
     emit dataChanged(cell, cell, {Qt::DisplayRole, Qt::EditRole});
 }
@@ -90,6 +93,7 @@ void ListGridModel::AddItem(const QString& text) {
     beginInsertRows({}, row, row);
     m_rows.append(CatalogEntry{text, {}, {}, {}});
     endInsertRows();
+    m_modified = true;
 }
 
 void ListGridModel::RemoveItem(int row) {
@@ -97,6 +101,7 @@ void ListGridModel::RemoveItem(int row) {
         return;
     beginRemoveRows({}, row - 1, row - 1);
     m_rows.removeAt(row - 1);
+    m_modified = true;
     // Alignments of single cells stay with their rows.
     std::map<std::pair<int, int>, int> shifted;
     for (const auto& [cell, alignment] : m_cellAlignment) {
@@ -121,6 +126,7 @@ void ListGridModel::appendEntries(QList<CatalogEntry> entries) {
     else
         m_rows.append(std::move(entries));
     endInsertRows();
+    m_modified = true;
 }
 
 void ListGridModel::forgetCellAlignmentsFrom(int row) {

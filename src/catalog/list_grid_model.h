@@ -52,6 +52,12 @@ public:
     // Deletes an entry row; the rows below move up. The current cell stays on its row number, within the table.
     void RemoveItem(int row);
 
+    // Whether the entry rows changed since the last clearModified: a cell given another text, a row added or
+    // removed. The header row and the current cell are no part of it.
+    bool isModified() const { return m_modified; }
+    // Taken as the rows of the category file, as after a load or a write-back.
+    void clearModified() { m_modified = false; }
+
     // The entry rows as a whole: the fast path of loading and writing back a category.
     const QList<CatalogEntry>& entries() const { return m_rows; }
     void appendEntries(QList<CatalogEntry> entries);
@@ -79,6 +85,7 @@ private:
     int m_colAlignment[ColumnCount] = {AlignGeneral, AlignGeneral, AlignGeneral, AlignGeneral};
     // Alignments set on single cells, by (row, column); few, in practice only on the header row.
     std::map<std::pair<int, int>, int> m_cellAlignment;
+    bool m_modified = false;
 };
 
 // The Qt alignment that a cell alignment code stands for.

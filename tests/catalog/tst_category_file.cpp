@@ -27,6 +27,7 @@ private slots:
     void writesUtf8WithBomWhenAFieldDoesNotFit();
 
     void readsWhatItWrites();
+    void readsBackExactlyWhatItWrote();
     void readsLineEndsAndBlankLines();
     void readsMalformedLinesWithoutLosingText_data();
     void readsMalformedLinesWithoutLosingText();
@@ -104,29 +105,42 @@ void TestCategoryFile::decodesUtf8OrCodePage932_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("intact");
+    QTest::addColumn<bool>("utf8");
     const QString line = u"\"メモ帳\",\"ワープロ\",\"フリーウェア\",\"/x/a.exe\"\r\n"_s;
-    QTest::newRow("code page 932") << *Cp932::encode(line) << line << true;
+    QTest::newRow("code page 932") << *Cp932::encode(line) << line << true << false;
     // These bytes are valid code page 932 as well, but read so they are other characters.
-    QTest::newRow("utf-8") << line.toUtf8() << line << true;
-    QTest::newRow("utf-8 with mark") << "\xEF\xBB\xBF" + line.toUtf8() << line << true;
-    QTest::newRow("ascii") << QByteArray("\"a\",\"\",\"\",\"/x\"") << u"\"a\",\"\",\"\",\"/x\""_s << true;
-    QTest::newRow("final ctrl-z") << *Cp932::encode(line) + "\x1A" << line << true;
-    QTest::newRow("ctrl-z after utf-8") << line.toUtf8() + "\x1A" << line << true;
+    QTest::newRow("utf-8") << line.toUtf8() << line << true << true;
+    QTest::newRow("utf-8 with mark") << "\xEF\xBB\xBF" + line.toUtf8() << line << true << true;
+    QTest::newRow("ascii") << QByteArray("\"a\",\"\",\"\",\"/x\"") << u"\"a\",\"\",\"\",\"/x\""_s << true << false;
+    QTest::newRow("final ctrl-z") << *Cp932::encode(line) + "\x1A" << line << true << false;
+    QTest::newRow("ctrl-z after utf-8") << line.toUtf8() + "\x1A" << line << true << true;
+    // Valid both ways, but as UTF-8 only of two-byte characters ("ÃJ"): the program's own code page 932.
+    QTest::newRow("both, two-byte utf-8") << QByteArray("\"\xC3\x83\x4A\"") << u"\"ﾃカ\""_s << true << false;
+    QTest::newRow("both, accented utf-8") << QByteArray("caf\xC3\xA9") << u"cafﾃｩ"_s << true << false;
+    // A kanji and a half-width full stop in code page 932 are "メ" in UTF-8.
+    QTest::newRow("both, three-byte utf-8") << QByteArray("\xE3\x83\xA1") << u"メ"_s << true << true;
+    QTest::newRow("utf-8, not code page 932") << QByteArray("\xC3\xA9\xC3\x80") << u"éÀ"_s << true << true;
     QTest::newRow("code page 932 with a stray byte")
-        << *Cp932::encode(u"メモ帳"_s) + "\xA0" << u"メモ帳\uFFFD"_s << false;
+        << *Cp932::encode(u"メモ帳"_s) + "\xA0" << u"メモ帳\uFFFD"_s << false << false;
     QTest::newRow("utf-8 with a stray byte")
-        << u"テキストエディタ"_s.toUtf8() + "\xFF" << u"テキストエディタ\uFFFD"_s << false;
+        << u"テキストエディタ"_s.toUtf8() + "\xFF" << u"テキストエディタ\uFFFD"_s << false << false;
     QTest::newRow("mark with bytes that are not utf-8")
-        << QByteArray("\xEF\xBB\xBF\"\x83\x81\"") << u"\"\uFFFD\uFFFD\""_s << false;
+        << QByteArray("\xEF\xBB\xBF\"\x83\x81\"") << u"\"\uFFFD\uFFFD\""_s << false << true;
 }
 
 void TestCategoryFile::decodesUtf8OrCodePage932() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     QFETCH(bool, intact);
-    bool readable = !intact;
-    QCOMPARE(CategoryFile::decode(bytes, readable), text);
-    QCOMPARE(readable, intact);
+    QFETCH(bool, utf8);
+    CategoryFile::Reading reading{!intact, utf8 ? CategoryFile::Encoding::Cp932 : CategoryFile::Encoding::Utf8};
+    QCOMPARE(CategoryFile::decode(bytes, reading), text);
+    QCOMPARE(reading.intact, intact);
+    if (intact) {
+        QCOMPARE(reading.encoding, utf8 ? CategoryFile::Encoding::Utf8 : CategoryFile::Encoding::Cp932);
+        QCOMPARE(CategoryFile::read(bytes, reading), CategoryFile::parseText(text));
+        QCOMPARE(reading.encoding, utf8 ? CategoryFile::Encoding::Utf8 : CategoryFile::Encoding::Cp932);
+    }
 }
 
 void TestCategoryFile::writesQuotedFieldsWithCrLf() {
@@ -173,6 +187,77 @@ void TestCategoryFile::readsWhatItWrites() {
         entry(u"end\""_s, u",\""_s, u"\",\""_s, u"～①"_s),
     };
     QCOMPARE(CategoryFile::parse(CategoryFile::format(entries)), entries);
+}
+
+enum class Pieces { Cp932, Beyond, Utf8Alike };
+
+// Code page 932 text whose bytes are a UTF-8 character of two or three bytes as well, such as "ﾃカ" (C3 83 4A).
+static QString utf8Alike(QRandomGenerator& random) {
+    for (;;) {
+        const char16_t c =
+            static_cast<char16_t>(random.bounded(2) ? random.bounded(0x80, 0x800) : random.bounded(0x800, 0xD800));
+        if (std::optional<QString> text = Cp932::decode(QString(QChar(c)).toUtf8()))
+            return *text;
+    }
+}
+
+// A random text of a few pieces: ASCII, half-width katakana, kana, any two-byte character of code page 932 and
+// accented Latin letters; with Beyond now and then text that code page 932 cannot hold; with Utf8Alike ASCII and
+// code page 932 text that reads as UTF-8 too.
+static QString randomText(QRandomGenerator& random, Pieces pieces) {
+    static const QString accented = u"ÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÑÒÓÔÕÖØÙÚÛÜÝàáâãäåæçèéêëìíîïñòóôõöøùúûüýÿ"_s;
+    static const QStringList beyond{u"😀"_s, u"〜"_s, u"€"_s, u"한"_s, u"¢"_s, u"—"_s};
+    QString text;
+    for (int piece = random.bounded(4); piece > 0; --piece) {
+        const int kind =
+            pieces == Pieces::Utf8Alike ? random.bounded(2) * 6 : random.bounded(pieces == Pieces::Beyond ? 7 : 6);
+        switch (kind) {
+        case 0:
+        case 1:
+            text += QChar(random.bounded(0x20, 0x7F));
+            break;
+        case 2:
+            text += QChar(random.bounded(0xFF61, 0xFFA0));
+            break;
+        case 3:
+            text += QChar(random.bounded(2) ? random.bounded(0x3041, 0x3094) : random.bounded(0x30A1, 0x30F7));
+            break;
+        case 4: {
+            const int lead = random.bounded(2) ? random.bounded(0x81, 0xA0) : random.bounded(0xE0, 0xFD);
+            const char bytes[] = {char(lead), char(random.bounded(0x40, 0xFD))};
+            text += Cp932::decode(QByteArrayView(bytes, 2)).value_or(u"漢"_s);
+            break;
+        }
+        case 5:
+            text += accented[random.bounded(accented.size())];
+            break;
+        default:
+            text += pieces == Pieces::Utf8Alike ? utf8Alike(random) : beyond[random.bounded(beyond.size())];
+        }
+    }
+    return text;
+}
+
+void TestCategoryFile::readsBackExactlyWhatItWrote() {
+    // Code page 932 output can be valid UTF-8 as well; whatever the writer chooses, the reader must take it the
+    // same way. Either way a file was read, it is written back.
+    QRandomGenerator random(932);
+    const Pieces kinds[] = {Pieces::Cp932, Pieces::Beyond, Pieces::Utf8Alike, Pieces::Utf8Alike};
+    for (int file = 0; file < 4000; ++file) {
+        QList<CatalogEntry> entries(random.bounded(1, 4));
+        for (CatalogEntry& entry : entries) {
+            for (int field = 0; field < CatalogEntry::FieldCount; ++field)
+                entry[field] = randomText(random, kinds[file % 4]);
+        }
+        for (const CategoryFile::Encoding encoding : {CategoryFile::Encoding::Cp932, CategoryFile::Encoding::Utf8}) {
+            const QByteArray bytes = CategoryFile::format(entries, encoding);
+            CategoryFile::Reading reading;
+            QCOMPARE(CategoryFile::read(bytes, reading), entries);
+            QVERIFY(reading.intact);
+            if (encoding == CategoryFile::Encoding::Utf8)
+                QCOMPARE(reading.encoding, CategoryFile::Encoding::Utf8);
+        }
+    }
 }
 
 void TestCategoryFile::readsLineEndsAndBlankLines() {
@@ -252,9 +337,9 @@ void TestCategoryFile::readsRecurringKindsAndTypesInEveryForm() {
         text += lines[line] + u"\r\n"_s + lines[line] + u"\r\n"_s;
         twice << expected[line] << expected[line];
     }
-    bool intact = false;
-    QCOMPARE(CategoryFile::read(*Cp932::encode(text), intact), twice);
-    QCOMPARE(CategoryFile::read("\xEF\xBB\xBF" + text.toUtf8(), intact), twice);
+    CategoryFile::Reading reading;
+    QCOMPARE(CategoryFile::read(*Cp932::encode(text), reading), twice);
+    QCOMPARE(CategoryFile::read("\xEF\xBB\xBF" + text.toUtf8(), reading), twice);
     QCOMPARE(CategoryFile::parseText(text), twice);
 }
 
@@ -307,10 +392,12 @@ void TestCategoryFile::readsBytesAsTheirDecodedText_data() {
 void TestCategoryFile::readsBytesAsTheirDecodedText() {
     // Reading fields straight from the bytes gives what reading the whole decoded text gives.
     QFETCH(QByteArray, bytes);
-    bool intact = false;
-    bool textIntact = false;
-    QCOMPARE(CategoryFile::read(bytes, intact), CategoryFile::parseText(CategoryFile::decode(bytes, textIntact)));
-    QCOMPARE(intact, textIntact);
+    CategoryFile::Reading reading;
+    CategoryFile::Reading textReading;
+    QCOMPARE(CategoryFile::read(bytes, reading), CategoryFile::parseText(CategoryFile::decode(bytes, textReading)));
+    QCOMPARE(reading.intact, textReading.intact);
+    if (reading.intact)
+        QCOMPARE(reading.encoding, textReading.encoding);
 }
 
 void TestCategoryFile::writesTheBytesOfTheEncodedText() {
@@ -355,14 +442,19 @@ void TestCategoryFile::readsInPiecesAsFromTheWholeBytes_data() {
 void TestCategoryFile::readsInPiecesAsFromTheWholeBytes() {
     // Lines, characters, CR LF pairs and marks cut at every place a piece can end.
     QFETCH(QByteArray, bytes);
-    bool wholeIntact = false;
-    const QList<CatalogEntry> whole = CategoryFile::read(bytes, wholeIntact);
+    CategoryFile::Reading wholeReading;
+    const QList<CatalogEntry> whole = CategoryFile::read(bytes, wholeReading);
     QBuffer device(&bytes);
     QVERIFY(device.open(QIODevice::ReadOnly));
     for (const qsizetype pieceSize : {1, 7, 8, 11, 64 * 1024}) {
-        bool intact = false;
-        QCOMPARE(CategoryFile::read(device, intact, pieceSize), whole);
-        QCOMPARE(intact, wholeIntact);
+        CategoryFile::Reading reading;
+        QCOMPARE(CategoryFile::read(device, reading, pieceSize), whole);
+        QCOMPARE(reading.intact, wholeReading.intact);
+        // The hash of the bytes read is that of the file, whichever reading it took.
+        QCOMPARE(reading.digest, CategoryFile::digest(bytes, std::max<qsizetype>(pieceSize, 6)));
+        QCOMPARE(CategoryFile::digest(device, std::max<qsizetype>(pieceSize, 6)), reading.digest);
+        if (reading.intact)
+            QCOMPARE(reading.encoding, wholeReading.encoding);
     }
 }
 
@@ -393,8 +485,8 @@ void TestCategoryFile::aFailingReadGivesNoEntries() {
         for (const qint64 failAt : {qint64(0), qint64(700), bytes.size() - 2}) {
             FailingDevice device(bytes, failAt);
             QVERIFY(device.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
-            bool intact;
-            QCOMPARE(CategoryFile::read(device, intact, 64), std::nullopt);
+            CategoryFile::Reading reading;
+            QCOMPARE(CategoryFile::read(device, reading, 64), std::nullopt);
         }
     }
 }

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -32,12 +33,18 @@ struct Catalogue {
     }
     StoreResult load(const QString& name) { return LoadCategoryList(state, list, folder.path(), name); }
     StoreResult save() { return SaveCurrentList(state, list, folder.path()); }
+    // An edit that leaves the entries as they were: the list counts as changed all the same.
+    void touch() {
+        list.AddItem({});
+        list.setRows(list.Rows() - 1);
+    }
     // A shown category with unsaved changes.
     void show(const QString& name, const QByteArray& bytes) {
         write(name, bytes);
         QVERIFY(!load(name).failed());
         state.CurrentCategory = 2;
         state.ListDirty = true;
+        touch();
     }
 };
 
@@ -65,6 +72,8 @@ private slots:
     void failedSaveKeepsTheOldFileAndTheList();
     void failedSaveInAReadOnlyFolder();
     void largeCategoryRoundTripsUnchanged();
+    void fileChangedSinceItWasReadIsLeftAlone();
+    void fileFromElsewhereKeepsItsTextAndEncoding();
 };
 
 void TestCategoryStore::loadFillsTheListInFileOrder() {
@@ -193,6 +202,7 @@ void TestCategoryStore::loadOfUnreadableTextShowsItButNeverWritesOverIt() {
 
     c.state.ListDirty = true;
     c.state.CurrentCategory = 3;
+    c.touch();
     result = c.save();
     QCOMPARE(result.outcome, StoreResult::NotSaved);
     QVERIFY(result.message.contains(u"game.csv"_s));
@@ -201,6 +211,7 @@ void TestCategoryStore::loadOfUnreadableTextShowsItButNeverWritesOverIt() {
     // A load that succeeds lets the list be written again.
     c.write(u"home.csv"_s, ThreeLines);
     QVERIFY(!c.load(u"home.csv"_s).failed());
+    c.touch();
     QCOMPARE(c.save().outcome, StoreResult::Done);
 }
 
@@ -358,6 +369,75 @@ void TestCategoryStore::largeCategoryRoundTripsUnchanged() {
     QVERIFY(!c.save().failed());
     QCOMPARE(c.read(u"personal.csv"_s), original);
     QCOMPARE(c.list.Row(), 40000);
+}
+
+void TestCategoryStore::fileChangedSinceItWasReadIsLeftAlone() {
+    const QString changedElsewhere =
+        u"カテゴリファイル「game.csv」は読み込んだ後にほかで変更されたため、この一覧への変更は保存されませんでした。"_s;
+    Catalogue c;
+    c.show(u"game.csv"_s, ThreeLines);
+    // Another writer's line of the same size, with the file's time put back: only the content tells.
+    struct stat before;
+    QCOMPARE(::stat(QFile::encodeName(c.csv(u"game.csv"_s)).constData(), &before), 0);
+    const QByteArray elsewhere = QByteArray(ThreeLines).replace("/x/b", "/y/b");
+    c.write(u"game.csv"_s, elsewhere);
+    const struct timespec times[] = {before.st_atim, before.st_mtim};
+    QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(c.csv(u"game.csv"_s)).constData(), times, 0), 0);
+    StoreResult result = c.save();
+    QCOMPARE(result.outcome, StoreResult::NotSaved);
+    QCOMPARE(result.message, changedElsewhere);
+    QCOMPARE(WriteListBack(c.state, c.list, c.folder.path()).outcome, StoreResult::NotSaved);
+    QCOMPARE(c.read(u"game.csv"_s), elsewhere);
+
+    // Missing when it was read, there now.
+    QVERIFY(!c.load(u"home.csv"_s).failed());
+    c.list.AddItem(u"new"_s);
+    c.write(u"home.csv"_s, "\"other\"\r\n");
+    QCOMPARE(c.save().outcome, StoreResult::NotSaved);
+    QCOMPARE(c.read(u"home.csv"_s), QByteArray("\"other\"\r\n"));
+
+    // Two windows on one file: the first write-back becomes the file read, so its next one goes on, while the
+    // second window's list, read before, is not written over it.
+    c.show(u"study.csv"_s, ThreeLines);
+    Module1 otherState;
+    ListGridModel otherList;
+    QVERIFY(!LoadCategoryList(otherState, otherList, c.folder.path(), u"study.csv"_s).failed());
+    c.list.setTextMatrix(1, 0, u"first"_s);
+    QCOMPARE(c.save().outcome, StoreResult::Done);
+    c.list.setTextMatrix(1, 0, u"second"_s);
+    QCOMPARE(c.save().outcome, StoreResult::Done);
+    const QByteArray written = c.read(u"study.csv"_s);
+    QVERIFY(written.startsWith("\"second\""));
+    otherState.ListDirty = true;
+    otherList.AddItem(u"added"_s);
+    QCOMPARE(SaveCurrentList(otherState, otherList, c.folder.path()).message,
+             QString(changedElsewhere).replace(u"game.csv"_s, u"study.csv"_s));
+    QCOMPARE(c.read(u"study.csv"_s), written);
+}
+
+void TestCategoryStore::fileFromElsewhereKeepsItsTextAndEncoding() {
+    // "ﾃカ" in code page 932 is C3 83 4A, valid UTF-8 ("ÃJ") as well: an edit elsewhere on the page and two
+    // restarts leave it as it is.
+    Catalogue c;
+    c.write(u"game.csv"_s, "\"\xC3\x83\x4A\",\"\",\"\",\"/x/a\"\r\n" + ThreeLines);
+    for (int run = 0; run < 3; ++run) {
+        c.state = Module1();
+        QVERIFY(!c.load(u"game.csv"_s).failed());
+        QCOMPARE(c.list.TextMatrix(1, 0), u"ﾃカ"_s);
+        c.list.setTextMatrix(2, 1, u"edit %1"_s.arg(run));
+        c.state.ListDirty = true;
+        c.state.CurrentCategory = 3;
+        QCOMPARE(c.save().outcome, StoreResult::Done);
+    }
+    QCOMPARE(c.read(u"game.csv"_s).first(7), QByteArray("\"\xC3\x83\x4A\",\""));
+
+    // A page read as UTF-8 stays UTF-8, with the mark from now on.
+    const QString lines = u"\"メモ帳\",\"\",\"\",\"/x/a\"\r\n\"b\",\"\",\"\",\"/x/b\"\r\n"_s;
+    c.show(u"document.csv"_s, lines.toUtf8());
+    c.list.setTextMatrix(2, 1, u"ワープロ"_s);
+    QCOMPARE(c.save().outcome, StoreResult::Done);
+    QCOMPARE(c.read(u"document.csv"_s),
+             "\xEF\xBB\xBF" + QString(lines).replace(u"\"b\",\"\""_s, u"\"b\",\"ワープロ\""_s).toUtf8());
 }
 
 QTEST_GUILESS_MAIN(TestCategoryStore)
