@@ -2,6 +2,7 @@
 #include "frm_main.h"
 #include "module1.h"
 #include "qt_translations.h"
+#include "termination_requests.h"
 
 #include <QApplication>
 
@@ -12,6 +13,7 @@ int main(int argc, char* argv[]) {
     QApplication::setFont(DefaultFont());
     Module1 state;
     frmMain window(state, desktopServices());
+    closeOnTerminationRequests(window);
     window.show();
     return QApplication::exec();
 }

@@ -15,6 +15,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -84,6 +86,7 @@ private slots:
     void switchWritesOldPageThenReadsNew();
     void nothingWrittenWithoutChangeOrEntries_data();
     void nothingWrittenWithoutChangeOrEntries();
+    void pagesOnlyViewedKeepTheirFiles();
     void registrationAndHelpPages_data();
     void registrationAndHelpPages();
     void registrationPanelOverShownCategory();
@@ -245,6 +248,41 @@ void TestCategoryBar::nothingWrittenWithoutChangeOrEntries() {
     b.w->SelectCategory(3);
     QCOMPARE(b.read(Document), stored);
     QCOMPARE(b.state.CurrentCsvFile, u"game.csv"_s);
+}
+
+// The file's inode, which a rewrite would change.
+static ino_t inodeOf(const QString& path) {
+    struct stat info;
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+}
+
+void TestCategoryBar::pagesOnlyViewedKeepTheirFiles() {
+    // Files as other programs leave them, each of which a rewrite would change: LF line ends, UTF-8 without the
+    // mark, and a code of the NEC row that code page 932 also has elsewhere.
+    const QMap<QString, QByteArray> viewed{
+        {u"CSV/internet.csv"_s, "\"a\",\"b\",\"c\",\"d\"\n\"e\",\"f\",\"g\",\"h\"\n"},
+        {u"CSV/game.csv"_s, u"\"メモ帳\",\"\",\"\",\"/x/a.exe\"\r\n"_s.toUtf8()},
+        {u"CSV/other.csv"_s, "\"\x87\x9A\",\"\",\"\",\"\"\r\n"},
+    };
+    Bar b;
+    QMap<QString, ino_t> inodes;
+    for (auto file = viewed.begin(); file != viewed.end(); ++file) {
+        b.write(file.key(), file.value());
+        inodes[file.key()] = inodeOf(b.dir.filePath(file.key()));
+    }
+    QVERIFY(b.show());
+    frmMain& w = *b.w;
+    w.SelectCategory(0);
+    b.changeFirstName();
+    for (const int page : {2, 3, 12})
+        w.SelectCategory(page);
+    QVERIFY(w.close());
+    QCOMPARE(b.read(Document), fileOf(b.changedEntries()));
+    for (auto file = viewed.begin(); file != viewed.end(); ++file) {
+        QCOMPARE(b.read(file.key()), file.value());
+        QCOMPARE(inodeOf(b.dir.filePath(file.key())), inodes[file.key()]);
+    }
+    QVERIFY(b.messages.shown.isEmpty());
 }
 
 void TestCategoryBar::registrationAndHelpPages_data() {

@@ -6,12 +6,17 @@
 #include "list_grid.h"
 #include "list_grid_model.h"
 #include "picture_box.h"
+#include "termination_requests.h"
 
 #include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
+#include <QProcess>
 #include <QTimer>
 #include <QtTest>
+
+#include <csignal>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -24,6 +29,18 @@ constexpr QPoint Switch(644, 456);
 
 bool editorsHidden(const frmMain& w) {
     return w.txtEdit->isHidden() && w.cboEdit->isHidden() && w.cboType->isHidden();
+}
+
+// Whether process pid has a handler of its own for signal.
+bool catches(qint64 pid, int signal) {
+    QFile status(u"/proc/%1/status"_s.arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("SigCgt:"))
+            return (line.sliced(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1;
+    }
+    return false;
 }
 
 // Another top-level window of the program, such as the popup; it records being asked to close.
@@ -48,6 +65,9 @@ private slots:
     void shutDownWritesUnderGuard_data();
     void shutDownWritesUnderGuard();
     void shutDownEndsProgramWithoutAskingOtherWindows();
+    void terminationSignalsCloseTheWindow_data();
+    void terminationSignalsCloseTheWindow();
+    void programEndsThroughItsCloseOnSigterm();
 };
 
 void TestFrmMain::startUpShowsWelcomeOverHeaderRow() {
@@ -197,6 +217,53 @@ void TestFrmMain::shutDownEndsProgramWithoutAskingOtherWindows() {
     QTimer::singleShot(5000, f.w.get(), [] { QCoreApplication::exit(1); });
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(!popup.asked);
+}
+
+void TestFrmMain::terminationSignalsCloseTheWindow_data() {
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGHUP") << SIGHUP;
+    QTest::newRow("SIGINT") << SIGINT;
+}
+
+void TestFrmMain::terminationSignalsCloseTheWindow() {
+    QFETCH(int, signal);
+    MainWindowFixture f;
+    f.write(u"CSV/game.csv"_s, fileOf(sampleEntries(2)));
+    QVERIFY(f.show());
+    closeOnTerminationRequests(*f.w);
+    f.w->SelectCategory(3);
+    f.w->EditCurrentCell();
+    f.w->txtEdit->setText(u"D:\\edited.exe"_s);
+    QCOMPARE(::kill(::getpid(), signal), 0);
+    QTRY_VERIFY(!f.w->isVisible());
+    QList<CatalogEntry> expected = sampleEntries(2);
+    expected[1].EntryLocation = u"D:\\edited.exe"_s;
+    QCOMPARE(f.read(u"CSV/game.csv"_s), fileOf(expected));
+}
+
+void TestFrmMain::programEndsThroughItsCloseOnSigterm() {
+    // The program in a program folder of its own: killed by the signal it would end with a crash, through its
+    // close it ends normally, and the category it never changed keeps its bytes.
+    QTemporaryDir dir;
+    const QString program = dir.filePath(u"velmora"_s);
+    QVERIFY(QFile::copy(QStringLiteral(VELMORA_EXECUTABLE), program));
+    QVERIFY(QDir(dir.path()).mkpath(u"CSV"_s));
+    const QByteArray game = "\"a\",\"b\",\"c\",\"d\"\n";
+    QFile file(dir.filePath(u"CSV/game.csv"_s));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(game) == game.size());
+    file.close();
+
+    QProcess velmora;
+    velmora.start(program, {});
+    QVERIFY(velmora.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(catches(velmora.processId(), SIGTERM), 20000);
+    QCOMPARE(::kill(static_cast<pid_t>(velmora.processId()), SIGTERM), 0);
+    QVERIFY(velmora.waitForFinished(20000));
+    QCOMPARE(velmora.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(velmora.exitCode(), 0);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), game);
 }
 
 QTEST_MAIN(TestFrmMain)
