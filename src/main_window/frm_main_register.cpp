@@ -7,6 +7,7 @@
 #include "category_table.h"
 #include "image_control.h"
 #include "list_grid.h"
+#include "list_grid_model.h"
 #include "message_box.h"
 #include "module1.h"
 #include "open_file_dialog.h"
@@ -103,6 +104,7 @@ void frmMain::RegisterEntry() {
         reportFailure(written);
         // The list holds the category as it was read, so that no later write-back takes the entry in unannounced.
         msgList->setRows(msgList->Rows() - 1);
+        msgList->listModel().clearModified();
         return;
     }
 
