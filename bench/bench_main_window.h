@@ -1,11 +1,11 @@
 #pragma once
 
-#include "file_dialog.h"
+#include "fixed_folder.h"
 #include "frm_main.h"
-#include "message_box.h"
 #include "module1.h"
-#include "program_folder.h"
-#include "shell_open.h"
+#include "recording_message_box.h"
+#include "recording_shell_open.h"
+#include "scripted_file_dialog.h"
 
 #include <QCoreApplication>
 

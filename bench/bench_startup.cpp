@@ -5,10 +5,11 @@
 // Usage: bench_startup [pairs]
 #include "default_font.h"
 #include "file_dialog.h"
+#include "fixed_folder.h"
 #include "frm_main.h"
 #include "message_box.h"
 #include "module1.h"
-#include "program_folder.h"
+#include "qt_translations.h"
 #include "shell_open.h"
 
 #include <QApplication>
@@ -86,6 +87,7 @@ int runSample(int argc, char** argv, bool mainWindow, const QString& programFold
     sample.main = monotonicMs();
     QApplication app(argc, argv);
     // The same steps as the program's main.
+    installQtTranslations();
     installDefaultFontSubstitution();
     QApplication::setFont(DefaultFont());
     sample.application = msSince(clock);

@@ -20,11 +20,3 @@ std::optional<QString> QtFileDialog::getOpenFileName(QWidget* parent, const QStr
         return std::nullopt;
     return chosen;
 }
-
-std::optional<QString> ScriptedFileDialog::getOpenFileName(QWidget*, const QString& filter,
-                                                           const QString& initialFileName) {
-    requests.append({filter, initialFileName});
-    if (answers.isEmpty())
-        return std::nullopt;
-    return answers.takeFirst();
-}

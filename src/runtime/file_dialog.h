@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QList>
 #include <QString>
 #include <optional>
 
@@ -20,20 +19,6 @@ class QtFileDialog final : public FileDialog {
 public:
     std::optional<QString> getOpenFileName(QWidget* parent, const QString& filter,
                                            const QString& initialFileName) override;
-};
-
-// Answers from a script of results, and records every request; an empty script answers as a cancel.
-class ScriptedFileDialog final : public FileDialog {
-public:
-    std::optional<QString> getOpenFileName(QWidget* parent, const QString& filter,
-                                           const QString& initialFileName) override;
-
-    QList<std::optional<QString>> answers;
-    struct Request {
-        QString filter;
-        QString initialFileName;
-    };
-    QList<Request> requests;
 };
 
 // "Description|pattern|Description|pattern" as Qt's name filter list.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 class QWidget;
 
@@ -20,13 +19,6 @@ public:
 
 private:
     QWidget* m_parent;
-};
-
-// Records each message instead of showing it.
-class RecordingMessageBox final : public MessageBox {
-public:
-    void MsgBox(const QString& text) override { shown.append(text); }
-    QStringList shown;
 };
 
 inline constexpr auto ProgramTitle = "Velmora";

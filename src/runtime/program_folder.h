@@ -15,13 +15,3 @@ class ExecutableFolder final : public ProgramFolder {
 public:
     QString path() const override;
 };
-
-// A folder named by the caller; tests point the program at a temporary folder with it.
-class FixedFolder final : public ProgramFolder {
-public:
-    explicit FixedFolder(QString path) : m_path(std::move(path)) {}
-    QString path() const override { return m_path; }
-
-private:
-    QString m_path;
-};

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QList>
 #include <QString>
 
 class MessageBox;
@@ -27,19 +26,4 @@ private:
     bool start(const QFileInfo& info) const;
 
     MessageBox& m_messages;
-};
-
-// Records what would have been opened.
-class RecordingShellOpen final : public ShellOpen {
-public:
-    bool open(const QString& path, QWidget* owner) override {
-        opened.append({path, owner});
-        return result;
-    }
-    struct Call {
-        QString path;
-        QWidget* owner;
-    };
-    QList<Call> opened;
-    bool result = true;
 };

@@ -2,6 +2,8 @@
 #include "file_dialog.h"
 #include "message_box.h"
 #include "qt_translations.h"
+#include "recording_message_box.h"
+#include "scripted_file_dialog.h"
 #include "shell_open.h"
 #include "string_helpers.h"
 #include "twips.h"

@@ -216,4 +216,4 @@ void TestListGrid::longFieldIsLaidOutOnlyAsFarAsItShows() {
 }
 
 QTEST_MAIN(TestListGrid)
-#include "test_list_grid.moc"
+#include "tst_list_grid.moc"

@@ -267,4 +267,4 @@ void TestFrmMain::programEndsThroughItsCloseOnSigterm() {
 }
 
 QTEST_MAIN(TestFrmMain)
-#include "test_frm_main.moc"
+#include "tst_frm_main.moc"

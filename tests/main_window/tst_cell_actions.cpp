@@ -266,4 +266,4 @@ void TestCellActions::rightClickOpensOnePopupAtThePointer() {
 }
 
 QTEST_MAIN(TestCellActions)
-#include "test_cell_actions.moc"
+#include "tst_cell_actions.moc"

@@ -278,4 +278,4 @@ void TestRegistrationPanel::sphereLightsUnderThePointer() {
 }
 
 QTEST_MAIN(TestRegistrationPanel)
-#include "test_registration_panel.moc"
+#include "tst_registration_panel.moc"

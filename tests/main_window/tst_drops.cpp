@@ -199,4 +199,4 @@ void TestDrops::onlyTheShownListTakesDrops() {
 }
 
 QTEST_MAIN(TestDrops)
-#include "test_drops.moc"
+#include "tst_drops.moc"

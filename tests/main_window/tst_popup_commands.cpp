@@ -197,4 +197,4 @@ void TestPopupCommands::registerWritesTheListBeforeThePanelShows() {
 }
 
 QTEST_MAIN(TestPopupCommands)
-#include "test_popup_commands.moc"
+#include "tst_popup_commands.moc"

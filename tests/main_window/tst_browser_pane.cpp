@@ -116,4 +116,4 @@ void TestBrowserPane::linksGoWhereTheirKindBelongs() {
 }
 
 QTEST_MAIN(TestBrowserPane)
-#include "test_browser_pane.moc"
+#include "tst_browser_pane.moc"

@@ -45,4 +45,4 @@ void TestProgramFolder::laysOutFolderKeepingCategoryFiles() {
 }
 
 QTEST_GUILESS_MAIN(TestProgramFolder)
-#include "test_program_folder.moc"
+#include "tst_program_folder.moc"

@@ -406,4 +406,4 @@ void TestCategoryBar::largeListLeftAndShownAgain() {
     QCOMPARE(b.read(Document), fileOf(entries));
 }
 
-#include "test_category_bar.moc"
+#include "tst_category_bar.moc"
