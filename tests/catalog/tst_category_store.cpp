@@ -314,6 +314,16 @@ void TestCategoryStore::listEmptiedByRemovalIsWrittenEmpty() {
     QCOMPARE(c.save().outcome, StoreResult::Skipped);
     QCOMPARE(c.read(u"game.csv"_s), QByteArray("\"dropped\",\"\",\"\",\"\"\r\n"));
 
+    // A removal whose write-back failed is still owed to the file.
+    c.show(u"game.csv"_s, ThreeLines);
+    c.list.setRows(1);
+    c.state.ListEmptiedByRemoval = true;
+    QVERIFY(QFile::remove(c.csv(u"game.csv"_s)) && QDir().mkdir(c.csv(u"game.csv"_s)));
+    QVERIFY(c.save().failed());
+    QVERIFY(QDir().rmdir(c.csv(u"game.csv"_s)));
+    QCOMPARE(c.save().outcome, StoreResult::Done);
+    QCOMPARE(c.read(u"game.csv"_s), QByteArray());
+
     // Every load forgets a removal.
     c.state.ListEmptiedByRemoval = true;
     c.show(u"game.csv"_s, {});

@@ -131,6 +131,12 @@ void TestListGrid::eventsInTwips() {
     QCOMPARE(atDblClick, QPoint(3, 2));
     QTest::mouseDClick(grid.viewport(), Qt::RightButton, {}, g.cell(1, 0));
     QCOMPARE(dblClick.size(), 1);
+    // Below the last row there is no cell whose action could run.
+    Grid few(2);
+    QVERIFY(QTest::qWaitForWindowExposed(&few.window));
+    QSignalSpy belowRows(&few.grid, &ListGrid::DblClick);
+    QTest::mouseDClick(few.grid.viewport(), Qt::LeftButton, {}, few.cell(2, 0) + QPoint(0, 3 * few.grid.rowHeight(1)));
+    QCOMPARE(belowRows.size(), 0);
 
     QSignalSpy mouseUp(&grid, &ListGrid::MouseUp);
     QList<QPoint> atMouseUp;

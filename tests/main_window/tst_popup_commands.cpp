@@ -62,6 +62,7 @@ private slots:
     void openFolder();
     void editOpensTheTextEditorInAnyColumn();
     void registerWritesTheListBeforeThePanelShows();
+    void registerAfterAFailedWriteKeepsTheListShown();
 };
 
 void TestPopupCommands::headerRowOnly() {
@@ -194,6 +195,20 @@ void TestPopupCommands::registerWritesTheListBeforeThePanelShows() {
     f.write(u"CSV/game.csv"_s, "changed elsewhere\r\n");
     f.w->SelectCategory(0);
     QCOMPARE(f.read(u"CSV/game.csv"_s), QByteArray("changed elsewhere\r\n"));
+}
+
+void TestPopupCommands::registerAfterAFailedWriteKeepsTheListShown() {
+    PopupWindow f;
+    QVERIFY(f.showCategory(3, u"game.csv"_s, sampleEntries(2)));
+    f.list().setTextMatrix(1, 1, u"パズル"_s);
+    f.state.ListDirty = true;
+    QVERIFY(f.replaceWithFolder(u"CSV/game.csv"_s));
+    QVERIFY(f.run(Register));
+    QVERIFY(f.reported(u"game.csv"_s));
+    // Behind the panel, with the registration page current, no later save point would write the edit.
+    QVERIFY(f.w->fraRegister->isHidden());
+    QCOMPARE(f.state.CurrentCategory, 3);
+    QCOMPARE(f.list().TextMatrix(1, 1), u"パズル"_s);
 }
 
 QTEST_MAIN(TestPopupCommands)
