@@ -17,6 +17,9 @@ namespace CategoryFile {
 
 enum class Encoding { Cp932, Utf8 };
 
+// The UTF-8 byte-order mark that starts a file written in UTF-8.
+inline constexpr QByteArrayView Utf8Bom("\xEF\xBB\xBF");
+
 // How a file's bytes were read. intact is false when the bytes are neither code page 932 nor UTF-8: the text then
 // holds U+FFFD for what could not be read, and writing it back would lose the original bytes.
 struct Reading {

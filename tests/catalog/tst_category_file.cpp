@@ -435,6 +435,13 @@ void TestCategoryFile::readsInPiecesAsFromTheWholeBytes_data() {
     QTest::newRow("damaged after the first pieces") << ascii + "\"\xFF\"\r\n" + ascii;
     QTest::newRow("a line longer than many pieces")
         << "\"" + QByteArray(100, 'a') + "\xE3\x83\xA1\",\"" + QByteArray(50, ',') + "\"\r\n\"b\"";
+    // Read in time that grows with the line: a piece at a time, the line's bytes are never searched again.
+    QTest::newRow("a line of 200 KB in code page 932 after 1 KB of ASCII")
+        << "\"" + QByteArray(1000, 'a') + QByteArray("\x83\x81").repeated(100'000) + "\"\r\n\"b\"";
+    QTest::newRow("a line of 300 KB in UTF-8")
+        << "\"" + QByteArray("\xE3\x83\xA1").repeated(100'000) + "\xF0\x9F\x98\x80\"\r\n";
+    QTest::newRow("a long line whose first character of code page 932 is cut")
+        << "\"" + QByteArray(30, 'a') + "\xE3\x83" + QByteArray(30, 'a') + "\"";
     QTest::newRow("two marks and a Ctrl-Z") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF\"a\"\r\n\x1A");
     QTest::newRow("Ctrl-Z inside, not at the end") << QByteArray("\"a\x1A\"\r\n\x1A\r\n");
 }

@@ -1,3 +1,4 @@
+// Reading a category file: its encoding, its lines and their fields.
 #include "category_file.h"
 
 #include "cp932.h"
@@ -13,9 +14,10 @@
 #include <utility>
 #include <vector>
 
+using CategoryFile::Utf8Bom;
+
 namespace {
 
-constexpr QByteArrayView Utf8Bom("\xEF\xBB\xBF");
 constexpr char CtrlZ = '\x1A';
 
 // The text that shows the most of bytes that are neither clean UTF-8 nor clean code page 932.
@@ -39,6 +41,8 @@ struct DecodedText {
 struct Cp932Bytes {
     using Unit = char;
     static char16_t* decode(std::string_view piece, char16_t* out) { return Cp932::decodeInto(piece, out); }
+    // Bytes of code page 932 are told apart only as they are read.
+    static size_t readableStart(std::string_view start) { return start.size(); }
 };
 
 struct Utf8Bytes {
@@ -47,6 +51,24 @@ struct Utf8Bytes {
     // code page 932 text as well.
     bool twoBytesMet = false;
     bool longerMet = false;
+
+    // How many bytes of start, the beginning of a line still being read, are UTF-8: all of them but a character
+    // cut off at their end; npos when they hold bytes that are not, which no later byte can mend.
+    static size_t readableStart(std::string_view start) {
+        size_t whole = start.size();
+        // Back over the trail bytes at the end to the character's lead byte, which tells its length.
+        for (size_t back = 1; back <= std::min<size_t>(4, start.size()); ++back) {
+            const uchar byte = static_cast<uchar>(start[start.size() - back]);
+            if ((byte & 0xC0) == 0x80)
+                continue;
+            const size_t length = byte < 0xC0 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
+            if (length > back)
+                whole -= back;
+            break;
+        }
+        return QByteArrayView(start.data(), static_cast<qsizetype>(whole)).isValidUtf8() ? whole
+                                                                                          : std::string_view::npos;
+    }
 
     // Refuses what QByteArrayView::isValidUtf8 refuses: overlong forms, surrogates, code points past U+10FFFF
     // and cut-off sequences.
@@ -180,8 +202,9 @@ private:
     static bool isBlank(Unit c) { return c == Unit(' ') || c == Unit('\t'); }
 
     bool readLine(View line, CatalogEntry& entry) {
-        if (m_field.size() < line.size())
-            m_field.resize(line.size());
+        // Left uninitialized: only what a field decodes is written.
+        if (m_field.size() < static_cast<qsizetype>(line.size()))
+            m_field.resize(static_cast<qsizetype>(line.size()));
         size_t pos = 0;
         bool more = true;
         for (int field = 0; field < CatalogEntry::FieldCount && more; ++field) {
@@ -196,8 +219,8 @@ private:
             const char16_t* end = readField(line, pos, more);
             if (!end)
                 return false;
-            entry[field] = shared ? m_shared[field - 1].keep(line.substr(start, pos - start), m_field.data(), end)
-                                  : makeString(m_field.data(), end);
+            entry[field] = shared ? m_shared[field - 1].keep(line.substr(start, pos - start), fieldStart(), end)
+                                  : takeField(end);
         }
         // Fields past the fourth belong to the location, which may itself hold commas.
         if (!more)
@@ -207,17 +230,31 @@ private:
             if (!end)
                 return false;
             entry.EntryLocation.append(u',');
-            entry.EntryLocation.append(makeString(m_field.data(), end));
+            entry.EntryLocation.append(QStringView(fieldStart(), end));
         }
         entry.EntryLocation.squeeze();
         return true;
+    }
+
+    char16_t* fieldStart() { return reinterpret_cast<char16_t*>(m_field.data()); }
+
+    // The text of the field in m_field, which ends at end. A field that fills much of m_field takes m_field itself
+    // rather than a copy, so that a line of many megabytes is not copied once more.
+    QString takeField(const char16_t* end) {
+        const qsizetype size = end - fieldStart();
+        if (size < LargeField)
+            return makeString(fieldStart(), end);
+        QString text = std::exchange(m_field, {});
+        text.truncate(size);
+        text.squeeze();
+        return text;
     }
 
     // Reads one field of line starting at pos into m_field and returns where its text ends there, nullptr for
     // bytes that cannot be read. Moves pos past the field and past the comma that ends it; more tells whether
     // such a comma was there, so that another field follows.
     char16_t* readField(View line, size_t& pos, bool& more) {
-        char16_t* const start = m_field.data();
+        char16_t* const start = fieldStart();
         char16_t* out = start;
         more = false;
         if (pos < line.size() && line[pos] == Unit('"')) {
@@ -254,9 +291,12 @@ private:
         return out;
     }
 
+    // In UTF-16 units.
+    static constexpr qsizetype LargeField = 64 * 1024;
+
     Source m_source;
     // One field's text before it gets a string of its own: never more units than the line.
-    std::vector<char16_t> m_field;
+    QString m_field;
     // Kinds and types come from short lists.
     SharedTexts<Unit> m_shared[2];
 };
@@ -286,6 +326,15 @@ size_t hashPiece(const char* piece, qint64 size, size_t digest) {
     return size > 0 ? qHashBits(piece, static_cast<size_t>(size), digest) : digest;
 }
 
+// Where the last CR or LF of bytes is; npos when there is none. Each is searched for on its own, so that a piece
+// without either is scanned at the speed of memory.
+size_t lastLineEnd(std::string_view bytes) {
+    const void* const cr = ::memrchr(bytes.data(), '\r', bytes.size());
+    const void* const lf = ::memrchr(bytes.data(), '\n', bytes.size());
+    const void* const last = std::max(cr, lf, std::less<>());
+    return last ? static_cast<size_t>(static_cast<const char*>(last) - bytes.data()) : std::string_view::npos;
+}
+
 // Reads the entries of device after its first skip bytes (its marks), one piece at a time: each piece's whole
 // lines, then the rest of a line cut by the piece's end again with the next piece. The last line ends at the
 // file's end, without one final Ctrl-Z. Each piece is read whole at its place in the file, so that the digest of
@@ -297,18 +346,18 @@ PieceOutcome readPieces(QIODevice& device, qint64 skip, qsizetype pieceSize, Rea
     digest = 0;
     if (!device.seek(0))
         return PieceOutcome::DeviceFailed;
-    const size_t piece = static_cast<size_t>(pieceSize);
-    std::vector<char> buffer(piece);
-    size_t kept = 0;
+    // Grows for a line longer than a piece, in place where it can, and is never cleared.
+    QByteArray buffer;
+    qsizetype kept = 0;
+    // How much of the kept bytes, a line not yet ended, the source found readable so far.
+    size_t checked = 0;
     for (;;) {
-        // A line longer than the buffer.
-        if (buffer.size() < kept + piece)
-            buffer.resize(std::max(buffer.size() * 2, kept + piece));
+        buffer.resize(kept + pieceSize);
         const qint64 got = readPiece(device, buffer.data() + kept, pieceSize);
         if (got < 0)
             return PieceOutcome::DeviceFailed;
         digest = hashPiece(buffer.data() + kept, got, digest);
-        std::string_view bytes(buffer.data(), kept + static_cast<size_t>(got));
+        std::string_view bytes(buffer.constData(), static_cast<size_t>(kept + got));
         // The marks are within the first piece, which holds at least two of them.
         bytes.remove_prefix(static_cast<size_t>(std::exchange(skip, 0)));
         if (got == 0) {
@@ -316,14 +365,24 @@ PieceOutcome readPieces(QIODevice& device, qint64 skip, qsizetype pieceSize, Rea
                 bytes.remove_suffix(1);
             return reader.read(bytes, entries) ? PieceOutcome::Read : PieceOutcome::NotThisEncoding;
         }
-        const size_t lineEnd = bytes.find_last_of("\r\n");
-        if (lineEnd != std::string_view::npos) {
-            if (!reader.read(bytes.substr(0, lineEnd + 1), entries))
+        // Only the new piece can hold a line end: the rest kept before it holds none, and searching it again for
+        // each piece of a long line would take time that grows with the square of the line's length.
+        const size_t fresh = bytes.size() - std::min(bytes.size(), static_cast<size_t>(got));
+        if (const size_t lineEnd = lastLineEnd(bytes.substr(fresh)); lineEnd != std::string_view::npos) {
+            if (!reader.read(bytes.substr(0, fresh + lineEnd + 1), entries))
                 return PieceOutcome::NotThisEncoding;
-            bytes.remove_prefix(lineEnd + 1);
+            bytes.remove_prefix(fresh + lineEnd + 1);
+            checked = 0;
+        } else {
+            // A line longer than a piece: bytes of another encoding end the pass before the whole line is read.
+            const size_t readable = Source::readableStart(bytes.substr(checked));
+            if (readable == std::string_view::npos)
+                return PieceOutcome::NotThisEncoding;
+            checked += readable;
         }
-        kept = bytes.size();
-        std::memmove(buffer.data(), bytes.data(), kept);
+        kept = static_cast<qsizetype>(bytes.size());
+        if (bytes.data() != buffer.data())
+            std::memmove(buffer.data(), bytes.data(), kept);
     }
 }
 
@@ -335,103 +394,6 @@ std::string_view bytesView(QByteArrayView bytes) {
 bool holdsLongUtf8Character(QStringView text) {
     return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x800; });
 }
-
-// Whether read takes bytes without a mark for UTF-8: valid UTF-8 with a character of three bytes or more, whose
-// lead bytes are those from E0 on.
-bool readAsUtf8(QByteArrayView bytes) {
-    return bytes.isValidUtf8() && std::any_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) >= 0xE0; });
-}
-
-bool needsRewriting(QChar c) {
-    return c == u'"' || c == u'\r' || c == u'\n';
-}
-
-// Writers of the file's bytes: encode writes a piece of text at out and returns where it ends, or nullptr for
-// a character the encoding cannot hold; MaxBytes is the most bytes a UTF-16 unit takes.
-struct Cp932Writer {
-    static constexpr qsizetype MaxBytes = 2;
-    static char* encode(QStringView piece, char* out) { return Cp932::encodeInto(piece, out); }
-};
-
-struct Utf8Writer {
-    static constexpr qsizetype MaxBytes = 3;
-    // As QString::toUtf8 writes it: a lone surrogate becomes a question mark.
-    static char* encode(QStringView piece, char* out) {
-        const char16_t* p = piece.utf16();
-        const char16_t* const end = p + piece.size();
-        while (p < end) {
-            char32_t c = *p++;
-            if (c < 0x80) {
-                *out++ = static_cast<char>(c);
-            } else if (c < 0x800) {
-                *out++ = static_cast<char>(0xC0 | c >> 6);
-                *out++ = static_cast<char>(0x80 | (c & 0x3F));
-            } else if (!QChar::isSurrogate(c)) {
-                *out++ = static_cast<char>(0xE0 | c >> 12);
-                *out++ = static_cast<char>(0x80 | (c >> 6 & 0x3F));
-                *out++ = static_cast<char>(0x80 | (c & 0x3F));
-            } else if (QChar::isHighSurrogate(c) && p < end && QChar::isLowSurrogate(*p)) {
-                c = QChar::surrogateToUcs4(static_cast<char16_t>(c), *p++);
-                *out++ = static_cast<char>(0xF0 | c >> 18);
-                *out++ = static_cast<char>(0x80 | (c >> 12 & 0x3F));
-                *out++ = static_cast<char>(0x80 | (c >> 6 & 0x3F));
-                *out++ = static_cast<char>(0x80 | (c & 0x3F));
-            } else {
-                *out++ = '?';
-            }
-        }
-        return out;
-    }
-};
-
-// A quote inside a field is doubled; a line break becomes a blank, so that every entry stays one line.
-template <typename Writer> char* writeField(QStringView field, char* out) {
-    *out++ = '"';
-    for (;;) {
-        const auto special = std::find_if(field.begin(), field.end(), needsRewriting);
-        out = Writer::encode(QStringView(field.begin(), special), out);
-        if (!out)
-            return nullptr;
-        if (special == field.end())
-            break;
-        if (*special == u'"') {
-            *out++ = '"';
-            *out++ = '"';
-        } else {
-            *out++ = ' ';
-        }
-        field = QStringView(special + 1, field.end());
-    }
-    *out++ = '"';
-    return out;
-}
-
-// The file's bytes in one encoding after prefix; nothing when some field does not fit in it.
-template <typename Writer> std::optional<QByteArray> write(const QList<CatalogEntry>& entries, QByteArrayView prefix) {
-    // Quotes and commas around the four fields and the line end: 13 bytes an entry.
-    qsizetype size = prefix.size();
-    for (const CatalogEntry& entry : entries)
-        size +=
-            (entry.EntryName.size() + entry.EntryKind.size() + entry.EntryType.size() + entry.EntryLocation.size()) *
-                Writer::MaxBytes +
-            13;
-    QByteArray bytes(size, Qt::Uninitialized);
-    char* out = std::copy(prefix.begin(), prefix.end(), bytes.data());
-    for (const CatalogEntry& entry : entries) {
-        for (int field = 0; field < CatalogEntry::FieldCount; ++field) {
-            if (field > 0)
-                *out++ = ',';
-            out = writeField<Writer>(entry[field], out);
-            if (!out)
-                return std::nullopt;
-        }
-        *out++ = '\r';
-        *out++ = '\n';
-    }
-    bytes.truncate(out - bytes.constData());
-    return bytes;
-}
-
 } // namespace
 
 namespace CategoryFile {
@@ -573,16 +535,4 @@ QList<CatalogEntry> parseText(QStringView text) {
     readEntries<DecodedText>(std::u16string_view(text.utf16(), static_cast<size_t>(text.size())), entries);
     return entries;
 }
-
-QByteArray format(const QList<CatalogEntry>& entries, Encoding encoding) {
-    if (encoding == Encoding::Cp932) {
-        std::optional<QByteArray> bytes = write<Cp932Writer>(entries, {});
-        // "ﾃカ" is C3 83 4A, valid UTF-8 as well, but only of two bytes a character: read takes it for code page
-        // 932. A character of three bytes would make it UTF-8.
-        if (bytes && !readAsUtf8(*bytes))
-            return *std::move(bytes);
-    }
-    return *write<Utf8Writer>(entries, Utf8Bom);
-}
-
 } // namespace CategoryFile
