@@ -12,6 +12,7 @@
 #include <QSaveFile>
 
 #include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -32,7 +33,7 @@ qint64 modifiedOf(const struct stat& info) {
 }
 
 // The size and time of an open file; its digest is the caller's to take.
-std::optional<CategoryFileStamp> statOf(const QFile& file, const QString& fileName) {
+std::optional<CategoryFileStamp> statOf(const QFileDevice& file, const QString& fileName) {
     struct stat info;
     if (::fstat(file.handle(), &info) != 0)
         return std::nullopt;
@@ -66,10 +67,17 @@ FileCheck checkUnchanged(const CategoryFileStamp& loaded, const QString& path) {
     return *digest == loaded.digest ? FileCheck::Unchanged : FileCheck::Changed;
 }
 
-StoreResult loadFailed(Module1& state, const QString& fileName, const QString& message) {
+enum class LoadFailure { CannotRead, Damaged };
+
+StoreResult loadFailed(Module1& state, const QString& fileName, LoadFailure why) {
     state.CurrentCsvFile.clear();
     state.UnreadableCsvFile = fileName;
-    return failure(message);
+    state.UnreadableCsvFileDamaged = why == LoadFailure::Damaged;
+    return failure(
+        why == LoadFailure::Damaged
+            ? u"カテゴリファイル「%1」には読み取れない文字が含まれています。このカテゴリへの変更は保存されません。"_s.arg(
+                  fileName)
+            : u"カテゴリファイル「%1」を読み込めませんでした。"_s.arg(fileName));
 }
 
 // Replaces the file CurrentCsvFile names with the list's entry rows, however many.
@@ -78,10 +86,26 @@ StoreResult replaceFile(Module1& state, ListGridModel& list, const QString& prog
     const QString path = categoryFilePath(programFolder, fileName);
     const QString cannotSave = u"カテゴリファイル「%1」を保存できませんでした。"_s.arg(fileName);
 
-    // Another program, or another Velmora, may have written the file since the list was read from it: its
-    // entries are not replaced by a list that never held them.
-    CategoryFileStamp& loaded = state.LoadedCsvFile;
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return failure(cannotSave);
+    // The old file stays whole until the new one is complete on disk; a file left uncommitted is thrown away.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return failure(cannotSave);
+    const CategoryFileStamp& loaded = state.LoadedCsvFile;
     const bool stamped = loaded.fileName == fileName;
+    const QByteArray bytes =
+        CategoryFile::format(list.entries(), stamped ? loaded.encoding : CategoryFile::Encoding::Cp932);
+    if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0)
+        return failure(cannotSave);
+    // The time the new file keeps through the rename.
+    std::optional<CategoryFileStamp> written = statOf(file, fileName);
+    if (!written)
+        return failure(cannotSave);
+
+    // Another program, or another Velmora, may have written the file since the list was read from it: its
+    // entries are not replaced by a list that never held them. The check comes last, so that only the rename
+    // follows it.
     if (stamped) {
         switch (checkUnchanged(loaded, path)) {
         case FileCheck::Unchanged:
@@ -95,27 +119,14 @@ StoreResult replaceFile(Module1& state, ListGridModel& list, const QString& prog
             return failure(cannotSave);
         }
     }
-
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return failure(cannotSave);
-    // The old file stays whole until the new one is complete on disk.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(cannotSave);
-    const QByteArray bytes =
-        CategoryFile::format(list.entries(), stamped ? loaded.encoding : CategoryFile::Encoding::Cp932);
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    if (!file.commit())
         return failure(cannotSave);
 
     // The file written is now the one the list was read from, in the encoding it was written in.
-    struct stat info;
-    const bool marked = bytes.startsWith("\xEF\xBB\xBF");
-    loaded = {fileName,
-              true,
-              bytes.size(),
-              ::stat(QFile::encodeName(path).constData(), &info) == 0 ? modifiedOf(info) : 0,
-              CategoryFile::digest(bytes),
-              marked ? CategoryFile::Encoding::Utf8 : CategoryFile::Encoding::Cp932};
+    written->digest = CategoryFile::digest(bytes);
+    written->encoding =
+        bytes.startsWith(CategoryFile::Utf8Bom) ? CategoryFile::Encoding::Utf8 : CategoryFile::Encoding::Cp932;
+    state.LoadedCsvFile = *std::move(written);
     list.clearModified();
 
     if (list.Rows() > 1) {
@@ -137,8 +148,8 @@ StoreResult LoadCategoryList(Module1& state, ListGridModel& list, const QString&
     list.clearModified();
     state.ListEmptiedByRemoval = false;
     state.UnreadableCsvFile.clear();
+    state.UnreadableCsvFileDamaged = false;
     state.LoadedCsvFile = {};
-    const QString unreadable = u"カテゴリファイル「%1」を読み込めませんでした。"_s.arg(fileName);
     QFile file;
     switch (openRegularFile(categoryFilePath(programFolder, fileName), file)) {
     case ReadStatus::Missing:
@@ -146,7 +157,7 @@ StoreResult LoadCategoryList(Module1& state, ListGridModel& list, const QString&
         state.LoadedCsvFile.fileName = fileName;
         return {};
     case ReadStatus::Unreadable:
-        return loadFailed(state, fileName, unreadable);
+        return loadFailed(state, fileName, LoadFailure::CannotRead);
     case ReadStatus::Read:
         break;
     }
@@ -156,7 +167,7 @@ StoreResult LoadCategoryList(Module1& state, ListGridModel& list, const QString&
     CategoryFile::Reading reading;
     std::optional<QList<CatalogEntry>> read = stamp ? CategoryFile::read(file, reading) : std::nullopt;
     if (!read)
-        return loadFailed(state, fileName, unreadable);
+        return loadFailed(state, fileName, LoadFailure::CannotRead);
     QList<CatalogEntry> entries = *std::move(read);
     if (!entries.isEmpty()) {
         state.CurrentRecord = entries.constLast();
@@ -165,10 +176,7 @@ StoreResult LoadCategoryList(Module1& state, ListGridModel& list, const QString&
         makeLastLocationCurrent(list);
     }
     if (!reading.intact)
-        return loadFailed(
-            state, fileName,
-            u"カテゴリファイル「%1」には読み取れない文字が含まれています。このカテゴリへの変更は保存されません。"_s.arg(
-                fileName));
+        return loadFailed(state, fileName, LoadFailure::Damaged);
     stamp->digest = reading.digest;
     stamp->encoding = reading.encoding;
     state.LoadedCsvFile = *std::move(stamp);
@@ -183,10 +191,13 @@ StoreResult SaveCurrentList(Module1& state, ListGridModel& list, const QString& 
     if (!state.ListDirty || state.CurrentCategory == CategoryTable::RegistrationPage ||
         (list.Rows() == 1 && !removed) || !list.isModified())
         return {StoreResult::Skipped, {}};
-    if (!state.UnreadableCsvFile.isEmpty())
-        return {StoreResult::NotSaved,
-                u"カテゴリファイル「%1」を読み込めなかったため、このカテゴリへの変更は保存されませんでした。"_s.arg(
-                    state.UnreadableCsvFile)};
+    if (!state.UnreadableCsvFile.isEmpty()) {
+        const QString why =
+            state.UnreadableCsvFileDamaged
+                ? u"カテゴリファイル「%1」には読み取れない文字が含まれているため、このカテゴリへの変更は保存されませんでした。"_s
+                : u"カテゴリファイル「%1」を読み込めなかったため、このカテゴリへの変更は保存されませんでした。"_s;
+        return {StoreResult::NotSaved, why.arg(state.UnreadableCsvFile)};
+    }
     if (state.CurrentCsvFile.isEmpty())
         return {StoreResult::Skipped, {}};
     const StoreResult result = replaceFile(state, list, programFolder);

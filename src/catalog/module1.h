@@ -33,6 +33,8 @@ public:
     // File name of the shown category when its file could not be read: the list shows what could be read of it,
     // and no write-back touches that file. Empty after every load that succeeded.
     QString UnreadableCsvFile;
+    // Whether that file was read but holds bytes of neither encoding, rather than could not be read at all.
+    bool UnreadableCsvFileDamaged = false;
     // Set by the remove command when it takes the list down to its header row, so that the next write-back
     // empties the category's file instead of leaving the removed entries in it. Cleared by every load and by the
     // write-back that follows.

@@ -11,9 +11,14 @@ using namespace Qt::StringLiterals;
 
 bool DesktopShellOpen::open(const QString& path, QWidget*) {
     const QFileInfo info(path);
+    // An entry's empty location, or the folder of a location that names none, comes as no path at all.
+    if (path.isEmpty()) {
+        m_messages.MsgBox(u"場所が入力されていないか、フォルダを含んでいないため、開けませんでした。"_s);
+        return false;
+    }
     // Nothing there is told apart from something there that nothing could start, such as a folder on a desktop
     // without a handler for folders.
-    if (path.isEmpty() || !info.exists()) {
+    if (!info.exists()) {
         m_messages.MsgBox(u"「%1」が見つかりませんでした。"_s.arg(path));
         return false;
     }

@@ -16,7 +16,7 @@ public:
 
 // An executable file starts as a detached process of its own, with no shell in between; anything else goes
 // to the desktop's default handler. What cannot be opened is reported in a message box, as a desktop shell does:
-// either nothing is there, or nothing could start what is there.
+// no path was given, nothing is there, or nothing could start what is there.
 class DesktopShellOpen final : public ShellOpen {
 public:
     explicit DesktopShellOpen(MessageBox& messages) : m_messages(messages) {}

@@ -146,7 +146,7 @@ void TestRuntime::shellOpenReportsWhatCannotBeOpened() {
     QVERIFY(!shell.open(notAProgram, nullptr));
     QVERIFY(shell.open(dir.path() + u"/"_s, nullptr));
 
-    const QStringList expected = {u"「」が見つかりませんでした。"_s,
+    const QStringList expected = {u"場所が入力されていないか、フォルダを含んでいないため、開けませんでした。"_s,
                                   u"「/nonexistent/velmora/my app #1.exe」が見つかりませんでした。"_s,
                                   u"「%1」を開けませんでした。"_s.arg(notAProgram)};
     QCOMPARE(messages.shown, expected);
