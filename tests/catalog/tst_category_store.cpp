@@ -8,11 +8,26 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <functional>
+#include <utility>
+
 using namespace Qt::StringLiterals;
+
+// What another program does once, right after the next file is synced to disk.
+static std::function<void()> afterNextSync;
+
+extern "C" int fsync(int fd) {
+    static const auto realFsync = reinterpret_cast<int (*)(int)>(::dlsym(RTLD_NEXT, "fsync"));
+    const int result = realFsync(fd);
+    if (afterNextSync)
+        std::exchange(afterNextSync, {})();
+    return result;
+}
 
 // A program folder with its CSV folder, the shared state and the list, as the windows hold them.
 struct Catalogue {
@@ -66,6 +81,7 @@ private slots:
     void loadOfUnreadableTextShowsItButNeverWritesOverIt();
     void saveIsGuarded_data();
     void saveIsGuarded();
+    void onlyAListChangedSinceItsFileIsWritten();
     void saveTruncatesThenAppendsEveryRow();
     void saveCreatesTheCsvFolder();
     void listEmptiedByRemovalIsWrittenEmpty();
@@ -255,6 +271,24 @@ void TestCategoryStore::saveIsGuarded() {
     QCOMPARE(c.state.ListDirty, dirty);
 }
 
+void TestCategoryStore::onlyAListChangedSinceItsFileIsWritten() {
+    Catalogue c;
+    c.write(u"game.csv"_s, ThreeLines);
+    QVERIFY(!c.load(u"game.csv"_s).failed());
+    c.state.ListDirty = true;
+    c.state.CurrentCategory = 3;
+    // An editor opened and left: its cell gets its own text back.
+    c.list.setTextMatrix(2, 1, u"k2"_s);
+    QCOMPARE(c.save().outcome, StoreResult::Skipped);
+    // The same after an edit of another cell keeps that edit.
+    c.list.setTextMatrix(1, 0, u"edited"_s);
+    c.list.setTextMatrix(2, 1, u"k2"_s);
+    QCOMPARE(c.save().outcome, StoreResult::Done);
+    QCOMPARE(c.read(u"game.csv"_s), QByteArray(ThreeLines).replace("\"a\"", "\"edited\""));
+    // Written once, the list holds what its file holds.
+    QCOMPARE(c.save().outcome, StoreResult::Skipped);
+}
+
 void TestCategoryStore::saveTruncatesThenAppendsEveryRow() {
     Catalogue c;
     c.show(u"utility.csv"_s, ThreeLines + ThreeLines);
@@ -424,6 +458,15 @@ void TestCategoryStore::fileChangedSinceItWasReadIsLeftAlone() {
     QCOMPARE(SaveCurrentList(otherState, otherList, c.folder.path()).message,
              QString(changedElsewhere).replace(u"game.csv"_s, u"study.csv"_s));
     QCOMPARE(c.read(u"study.csv"_s), written);
+
+    // Written by another program once the new file is on disk: the check comes after that, just before the
+    // rename.
+    c.show(u"other.csv"_s, ThreeLines);
+    const QByteArray appended = ThreeLines + "\"d\",\"\",\"\",\"/x/d\"\r\n";
+    afterNextSync = [&c, &appended] { c.write(u"other.csv"_s, appended); };
+    QCOMPARE(c.save().outcome, StoreResult::NotSaved);
+    QVERIFY(!afterNextSync);
+    QCOMPARE(c.read(u"other.csv"_s), appended);
 }
 
 void TestCategoryStore::fileFromElsewhereKeepsItsTextAndEncoding() {
@@ -449,6 +492,10 @@ void TestCategoryStore::fileFromElsewhereKeepsItsTextAndEncoding() {
     QCOMPARE(c.save().outcome, StoreResult::Done);
     QCOMPARE(c.read(u"document.csv"_s),
              "\xEF\xBB\xBF" + QString(lines).replace(u"\"b\",\"\""_s, u"\"b\",\"ワープロ\""_s).toUtf8());
+    // Also at the next edit, without a load between.
+    c.list.setTextMatrix(1, 1, u"テキストエディタ"_s);
+    QCOMPARE(c.save().outcome, StoreResult::Done);
+    QVERIFY(c.read(u"document.csv"_s).startsWith("\xEF\xBB\xBF" + u"\"メモ帳\",\"テキストエディタ\""_s.toUtf8()));
 }
 
 QTEST_GUILESS_MAIN(TestCategoryStore)

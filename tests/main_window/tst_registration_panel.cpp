@@ -194,6 +194,7 @@ void TestRegistrationPanel::failedWriteBackTakesTheNewRowOut() {
     f.clickOK();
     QVERIFY(f.reported(u"game.csv"_s));
     QCOMPARE(f.w->msgList->Rows(), 1);
+    QVERIFY(!f.w->msgList->listModel().isModified());
     QCOMPARE(f.p().lblRegister->Caption(), design);
     QVERIFY(!f.w->Timer->isActive() && !BusyPointer::isBusy());
 
