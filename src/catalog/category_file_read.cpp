@@ -202,9 +202,6 @@ private:
     static bool isBlank(Unit c) { return c == Unit(' ') || c == Unit('\t'); }
 
     bool readLine(View line, CatalogEntry& entry) {
-        // Left uninitialized: only what a field decodes is written.
-        if (m_field.size() < static_cast<qsizetype>(line.size()))
-            m_field.resize(static_cast<qsizetype>(line.size()));
         size_t pos = 0;
         bool more = true;
         for (int field = 0; field < CatalogEntry::FieldCount && more; ++field) {
@@ -254,6 +251,9 @@ private:
     // bytes that cannot be read. Moves pos past the field and past the comma that ends it; more tells whether
     // such a comma was there, so that another field follows.
     char16_t* readField(View line, size_t& pos, bool& more) {
+        // Room for the rest of the line, left uninitialized: only what the field decodes is written.
+        if (const auto rest = static_cast<qsizetype>(line.size() - pos); m_field.size() < rest)
+            m_field.resize(rest);
         char16_t* const start = fieldStart();
         char16_t* out = start;
         more = false;

@@ -15,6 +15,7 @@
 #include "program_folder.h"
 #include "register_panel.h"
 #include "shape_outline.h"
+#include "text_box.h"
 #include "twips.h"
 #include "typed_combo_box.h"
 #include "velmora_assets.h"
@@ -92,6 +93,7 @@ void frmMain::setUpContentArea() {
 void frmMain::setUpCellEditors() {
     txtEdit->setGeometry(Twips::toPixels(4680, 6720, 1455, 270));
     txtEdit->setFrame(false);
+    takeAnyLength(txtEdit);
     // Only the list takes drops; a file dropped on an editor is no text for it.
     txtEdit->setAcceptDrops(false);
     txtEdit->setText(u"txtEdit"_s);

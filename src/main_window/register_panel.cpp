@@ -3,6 +3,7 @@
 #include "category_table.h"
 #include "image_control.h"
 #include "skin_label.h"
+#include "text_box.h"
 #include "twips.h"
 #include "typed_combo_box.h"
 #include "velmora_assets.h"
@@ -115,8 +116,10 @@ RegisterPanel::RegisterPanel(QWidget* parent)
     makeTypedComboBox(cboRType);
     cboRType->addItems(EntryTypes());
     cboRType->setEditText(EntryTypes().constFirst());
-    for (QLineEdit* box : {txtSoftName, txtSoftLocation})
+    for (QLineEdit* box : {txtSoftName, txtSoftLocation}) {
         box->setFont(labelFont());
+        takeAnyLength(box);
+    }
 
     imgOK->setMouseTracking(true);
     imgOKover->hide();

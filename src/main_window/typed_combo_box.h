@@ -1,14 +1,17 @@
 #pragma once
 
+#include "text_box.h"
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QScrollBar>
 
-// Makes combo an editable box whose typed text is taken as it stands: nothing completes it, nothing adds it to
-// the items, and nothing dropped on it becomes text.
+// Makes combo an editable box whose typed text is taken as it stands, whatever its length: nothing completes it,
+// nothing adds it to the items, and nothing dropped on it becomes text.
 inline void makeTypedComboBox(QComboBox* combo) {
     combo->setEditable(true);
+    takeAnyLength(combo->lineEdit());
     combo->setCompleter(nullptr);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->lineEdit()->setAcceptDrops(false);

@@ -1,5 +1,6 @@
 #include "frm_pop_up.h"
 
+#include "text_box.h"
 #include "twips.h"
 #include "velmora_assets.h"
 
@@ -59,6 +60,7 @@ frmPopUp::frmPopUp()
     txtSearch->setObjectName(QStringLiteral("txtSearch"));
     txtSearch->setGeometry(Twips::toPixels(1200, 1320, 615, 270));
     txtSearch->hide();
+    takeAnyLength(txtSearch);
 }
 
 void frmPopUp::Move(int left, int top) {

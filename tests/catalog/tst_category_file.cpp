@@ -185,6 +185,8 @@ void TestCategoryFile::readsWhatItWrites() {
         entry(QString(), QString(), QString(), QString()),
         entry(u"\""_s, u"\","_s, u"a\"\"b"_s, u"\"start"_s),
         entry(u"end\""_s, u",\""_s, u"\",\""_s, u"～①"_s),
+        // Every field longer than a piece, and a quote inside one of them.
+        entry(QString(70'000, u'名'), QString(70'000, u'k'), QString(70'000, u't') + u'"', QString(70'000, u'/')),
     };
     QCOMPARE(CategoryFile::parse(CategoryFile::format(entries)), entries);
 }

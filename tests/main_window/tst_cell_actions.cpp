@@ -69,6 +69,7 @@ private slots:
     void locationFromTheFileDialog();
     void comboEditorsWriteEveryChange();
     void comboEditorOpensItsWholeListOnTheFirstClick();
+    void editorsTakeFieldsOfAnyLength();
     void editorsHideOnEnterFocusLossAndScroll();
     void txtEditWritesTheCellEvenWhileHidden();
     void editorCoversTheWholeCell();
@@ -182,6 +183,37 @@ void TestCellActions::comboEditorOpensItsWholeListOnTheFirstClick() {
         QTest::keyClick(list, Qt::Key_Escape);
         QTRY_VERIFY(!list->isVisible());
         QVERIFY(editor->isVisible());
+    }
+}
+
+void TestCellActions::editorsTakeFieldsOfAnyLength() {
+    MainWindowFixture f;
+    const QString longText(40'000, u'長');
+    QList<CatalogEntry> entries = sampleEntries(2);
+    entries[0] = {longText + u"名"_s, longText + u"種"_s, longText + u"別"_s, longText + u"所"_s};
+    const QByteArray bytes = fileOf(entries);
+    f.write(u"CSV/document.csv"_s, bytes);
+    QVERIFY(f.showActive(0));
+    frmMain& w = *f.w;
+    // Opened on each field of the first entry and left without typing.
+    const std::pair<int, QWidget*> editors[] = {{0, w.txtEdit}, {1, w.cboEdit}, {2, w.cboType}, {3, w.txtEdit}};
+    for (const auto& [col, editor] : editors) {
+        w.msgList->setRow(1);
+        w.msgList->setCol(col);
+        w.ShowCellEditor(editor);
+        QTRY_VERIFY(editor->hasFocus());
+        QTest::mouseClick(w.msgList->viewport(), Qt::LeftButton, {}, QPoint(40, 200));
+        QTRY_VERIFY(editor->isHidden());
+    }
+    QCOMPARE(w.msgList->listModel().entries(), entries);
+    w.SelectCategory(1);
+    QCOMPARE(f.read(u"CSV/document.csv"_s), bytes);
+
+    // The registration panel's boxes too.
+    RegisterPanel& p = *w.fraRegister;
+    for (QLineEdit* box : {p.txtSoftName, p.txtSoftLocation, p.cboREdit->lineEdit(), p.cboRType->lineEdit()}) {
+        box->setText(longText);
+        QCOMPARE(box->text(), longText);
     }
 }
 

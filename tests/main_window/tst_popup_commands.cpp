@@ -134,6 +134,8 @@ void TestPopupCommands::openFolder_data() {
     QTest::newRow("in the root") << u"/tool.exe"_s << u"/"_s;
     QTest::newRow("a folder") << u"/opt/tools/"_s << u"/opt/tools/"_s;
     QTest::newRow("no folder") << u"tool.exe"_s << QString();
+    const QString deep = u"/"_s + QString(40'000, u'深') + u"/"_s;
+    QTest::newRow("deeper than 32,767 characters") << deep + u"tool.exe"_s << deep;
 }
 
 void TestPopupCommands::openFolder() {
