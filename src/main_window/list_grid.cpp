@@ -48,6 +48,7 @@ ListGrid::ListGrid(QWidget* parent) : QTableView(parent), m_model(new ListGridMo
     connect(m_model, &ListGridModel::currentCellChanged, this, &ListGrid::followModelCell);
     // Removed rows may take the view's current index with them; the model keeps its own.
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, &ListGrid::followModelCell);
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, &ListGrid::showFirstColumnWhenEmptied);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &ListGrid::Scroll);
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &ListGrid::Scroll);
 }
@@ -122,6 +123,33 @@ void ListGrid::AddItem(const QString& text) {
 }
 void ListGrid::RemoveItem(int row) {
     m_model->RemoveItem(row);
+}
+
+void ListGrid::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    if (!index.isValid())
+        return;
+    QScrollBar* across = horizontalScrollBar();
+    const int start = columnViewportPosition(index.column());
+    const int visible = viewport()->width();
+    int wanted = across->value();
+    if (start < 0)
+        wanted += start;
+    else if (start >= visible)
+        wanted += start - visible + std::min(columnWidth(index.column()), visible);
+    {
+        // The table would bring the whole cell into view: its move across is undone before anyone sees it.
+        const QSignalBlocker quiet(across);
+        const int before = across->value();
+        QTableView::scrollTo(index, hint);
+        across->setValue(before);
+    }
+    across->setValue(wanted);
+}
+
+void ListGrid::showFirstColumnWhenEmptied() {
+    // A list emptied to its header row, as for the next page, starts again from its first column.
+    if (m_model->rowCount() == 0)
+        horizontalScrollBar()->setValue(0);
 }
 
 void ListGrid::followModelCell() {

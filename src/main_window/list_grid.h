@@ -46,6 +46,10 @@ public:
     void AddItem(const QString& text);
     void RemoveItem(int row);
 
+    // Brings the row of index into view as the table does, but across only as far as the start of its cell: a
+    // location wider than what the names leave of the list does not push them out of view.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
 signals:
     // A left double click on an entry cell, after that cell became current.
     void DblClick();
@@ -71,6 +75,7 @@ protected:
 
 private:
     void followModelCell();
+    void showFirstColumnWhenEmptied();
     QRect currentCellRect() const;
 
     ListGridModel* m_model;

@@ -53,6 +53,7 @@ private slots:
     void cellRectangleInTwips();
     void currentCellMovesByLeftPressRightReleaseAndKeys();
     void programMovesNeitherScrollNorDrift();
+    void userMovesScrollAcrossOnlyToTheCellsStart();
     void eventsInTwips();
     void dropsHandOverFilePaths();
     void currentCellIsFramed();
@@ -118,6 +119,28 @@ void TestListGrid::programMovesNeitherScrollNorDrift() {
     QCOMPARE(grid.currentIndex(), grid.model()->index(997, 3));
     grid.setRows(1);
     QVERIFY(!grid.currentIndex().isValid());
+}
+
+void TestListGrid::userMovesScrollAcrossOnlyToTheCellsStart() {
+    Grid g(60);
+    QVERIFY(QTest::qWaitForWindowActive(&g.window));
+    ListGrid& grid = g.grid;
+    QScrollBar* across = grid.horizontalScrollBar();
+    QVERIFY(across->maximum() > 0); // the location column runs past the right edge
+    // The names stay in view whatever location cell becomes current, while rows still come into view.
+    QTest::mouseClick(grid.viewport(), Qt::RightButton, {}, g.cell(2, 3));
+    QCOMPARE(QPoint(grid.Col(), grid.Row()), QPoint(3, 2));
+    QTest::keyClick(&grid, Qt::Key_PageDown);
+    QVERIFY(grid.Row() > 20 && grid.verticalScrollBar()->value() > 0);
+    QCOMPARE(across->value(), 0);
+    // Scrolled across by hand, a name cell comes back whole; the list emptied for the next page starts from its
+    // first column.
+    across->setValue(across->maximum());
+    QTest::keyClick(&grid, Qt::Key_Home);
+    QCOMPARE(QPoint(grid.Col(), across->value()), QPoint(0, 0));
+    across->setValue(across->maximum());
+    grid.setRows(1);
+    QCOMPARE(across->value(), 0);
 }
 
 void TestListGrid::eventsInTwips() {
