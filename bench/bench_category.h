@@ -3,12 +3,34 @@
 // The category that the benchmarks load: the most entries a category holds, with the names, kinds, types and
 // folders of a real catalogue, always the same.
 #include "category_table.h"
+#include "cp932.h"
 
+#include <QByteArray>
 #include <QRandomGenerator>
 #include <QString>
 #include <QStringList>
 
 inline constexpr int EntryCount = 32766;
+
+// A category of one line of about 40 MB, a location of folder names in code page 932, and the same bytes in lines
+// of about 1 KB, each line a location.
+struct LongLineFiles {
+    QByteArray chunk;
+    qsizetype chunks = 0;
+    QByteArray oneLine;
+    QByteArray shortLines;
+
+    LongLineFiles() {
+        using namespace Qt::StringLiterals;
+        const QByteArray folderNames = *Cp932::encode(u"D:\\フリーソフト\\ユーティリティ\\圧縮解凍ツール\\"_s);
+        chunk = folderNames.repeated(1000 / folderNames.size());
+        chunks = 40'000'000 / chunk.size();
+        oneLine = "\"\",\"\",\"\",\"" + chunk.repeated(chunks) + "\"\r\n";
+        shortLines.reserve(oneLine.size() + chunks * 13);
+        for (qsizetype i = 0; i < chunks; ++i)
+            shortLines += "\"\",\"\",\"\",\"" + chunk + "\"\r\n";
+    }
+};
 
 // Entries of all lengths, some names with quotes, some long; with foreign, every entry of 500 has a name that
 // code page 932 cannot hold.
