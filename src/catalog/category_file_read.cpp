@@ -329,10 +329,10 @@ size_t hashPiece(const char* piece, qint64 size, size_t digest) {
 // Where the last CR or LF of bytes is; npos when there is none. Each is searched for on its own, so that a piece
 // without either is scanned at the speed of memory.
 size_t lastLineEnd(std::string_view bytes) {
-    const void* const cr = ::memrchr(bytes.data(), '\r', bytes.size());
-    const void* const lf = ::memrchr(bytes.data(), '\n', bytes.size());
-    const void* const last = std::max(cr, lf, std::less<>());
-    return last ? static_cast<size_t>(static_cast<const char*>(last) - bytes.data()) : std::string_view::npos;
+    const auto* const cr = static_cast<const char*>(::memrchr(bytes.data(), '\r', bytes.size()));
+    const auto* const lf = static_cast<const char*>(::memrchr(bytes.data(), '\n', bytes.size()));
+    const char* const last = !cr ? lf : !lf ? cr : std::max(cr, lf);
+    return last ? static_cast<size_t>(last - bytes.data()) : std::string_view::npos;
 }
 
 // Reads the entries of device after its first skip bytes (its marks), one piece at a time: each piece's whole

@@ -10,12 +10,12 @@
 using namespace Qt::StringLiterals;
 
 bool DesktopShellOpen::open(const QString& path, QWidget*) {
-    const QFileInfo info(path);
     // An entry's empty location, or the folder of a location that names none, comes as no path at all.
     if (path.isEmpty()) {
         m_messages.MsgBox(u"場所が入力されていないか、フォルダを含んでいないため、開けませんでした。"_s);
         return false;
     }
+    const QFileInfo info(path);
     // Nothing there is told apart from something there that nothing could start, such as a folder on a desktop
     // without a handler for folders.
     if (!info.exists()) {
