@@ -235,12 +235,13 @@ private:
 
     char16_t* fieldStart() { return reinterpret_cast<char16_t*>(m_field.data()); }
 
-    // The text of the field in m_field, which ends at end. A field that fills much of m_field takes m_field itself
-    // rather than a copy, so that a line of many megabytes is not copied once more.
+    // The text of the field in m_field, which ends at end. A long field takes m_field itself rather than a copy,
+    // so that a line of many megabytes is not copied once more.
     QString takeField(const char16_t* end) {
         const qsizetype size = end - fieldStart();
-        if (size < LargeField)
-            return makeString(fieldStart(), end);
+        return size < LargeField ? makeString(fieldStart(), end) : takeFieldBuffer(size);
+    }
+    Q_NEVER_INLINE QString takeFieldBuffer(qsizetype size) {
         QString text = std::exchange(m_field, {});
         text.truncate(size);
         text.squeeze();
